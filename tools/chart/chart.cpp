@@ -1,0 +1,241 @@
+#include "tools/chart/chart.h"
+
+#include "judge/strips.h"
+#include "judge/table.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <iomanip>
+#include <optional>
+#include <ostream>
+#include <set>
+
+namespace chart {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: reachme-chart [--format text|csv] [--code Jnn]...\n"
+    "       reachme-chart LEFT CENTRE RIGHT\n"
+    "\n"
+    "Prints the reach-me chart: the result of every pattern of top-row cells\n"
+    "(left, centre, right reel, each 1..21) with the symbols the three reel\n"
+    "windows show.\n"
+    "\n"
+    "  --format text   a readable chart grouped by result (the default)\n"
+    "  --format csv    every pattern as one CSV row (RFC 4180, UTF-8), sorted by\n"
+    "                  left, centre, right, with the columns\n"
+    "                  left,centre,right,code,yakumei,tamaya,left_reel,centre_reel,right_reel\n"
+    "  --code Jnn      only the patterns with result Jnn (J01 .. J38); repeatable\n"
+    "  --help          this text\n"
+    "\n"
+    "With three cell numbers it judges that one pattern and prints its texts.\n"
+    "Exit status: 0 done, 2 bad arguments.\n";
+
+struct Pattern {
+    int left, centre, right;
+    judge::Code code;
+};
+
+struct Options {
+    bool csv = false;
+    std::set<judge::Code> codes; // empty: every code
+    std::vector<int> cells;      // 0 or 3 cell numbers
+};
+
+class UsageError {
+public:
+    explicit UsageError(std::string message) : message(std::move(message)) {}
+    std::string message;
+};
+
+int parseCell(const std::string &text)
+{
+    int value = 0;
+    const char *end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || text.front() == '-')
+        throw UsageError("'" + text + "' is not a cell number (1..21)");
+    if (!judge::isCell(value))
+        throw UsageError("cell " + text + " is outside 1..21");
+    return value;
+}
+
+Options parse(const std::vector<std::string> &args)
+{
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        auto value = [&]() -> const std::string & {
+            if (i + 1 >= args.size())
+                throw UsageError("option " + arg + " needs a value");
+            return args[++i];
+        };
+        if (arg == "--format") {
+            const std::string &format = value();
+            if (format != "csv" && format != "text")
+                throw UsageError("unknown format '" + format + "' (text or csv)");
+            options.csv = format == "csv";
+        } else if (arg == "--code") {
+            const std::string &name = value();
+            auto code = judge::parseCode(name);
+            if (!code)
+                throw UsageError("unknown result code '" + name + "' (J01 .. J38)");
+            options.codes.insert(*code);
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            throw UsageError("unknown option '" + arg + "'");
+        } else {
+            options.cells.push_back(parseCell(arg));
+        }
+    }
+    if (!options.cells.empty() && options.cells.size() != 3)
+        throw UsageError("give three cell numbers: LEFT CENTRE RIGHT");
+    if (!options.cells.empty() && !options.codes.empty())
+        throw UsageError("--code cannot be combined with a single pattern");
+    return options;
+}
+
+std::vector<Pattern> patterns(const Options &options)
+{
+    std::vector<Pattern> all;
+    auto add = [&](int l, int c, int r) {
+        const judge::Code code = judge::judge(l, c, r);
+        if (options.codes.empty() || options.codes.count(code))
+            all.push_back({l, c, r, code});
+    };
+    if (!options.cells.empty()) {
+        add(options.cells[0], options.cells[1], options.cells[2]);
+        return all;
+    }
+    for (int l = 1; l <= judge::kCells; ++l)
+        for (int c = 1; c <= judge::kCells; ++c)
+            for (int r = 1; r <= judge::kCells; ++r)
+                add(l, c, r);
+    return all;
+}
+
+// RFC 4180: a field holding a comma, a quote or a line break is quoted, with
+// quotes doubled.
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"')
+            quoted += '"';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+std::string reelColumn(const judge::Grid &grid, int reel)
+{
+    std::string column;
+    for (int row = 0; row < 3; ++row) {
+        if (row)
+            column += ' ';
+        column += judge::symbolName(grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(reel)]);
+    }
+    return column;
+}
+
+void writeCsv(const std::vector<Pattern> &rows, std::ostream &out)
+{
+    out << "left,centre,right,code,yakumei,tamaya,left_reel,centre_reel,right_reel\r\n";
+    for (const Pattern &p : rows) {
+        const judge::Message m = judge::message(p.code);
+        const judge::Grid grid = judge::gridFor(p.left, p.centre, p.right);
+        out << p.left << ',' << p.centre << ',' << p.right << ',' << judge::name(p.code) << ','
+            << csvField(m.yakumei) << ',' << csvField(m.tamaya) << ',' << reelColumn(grid, 0)
+            << ',' << reelColumn(grid, 1) << ',' << reelColumn(grid, 2) << "\r\n";
+    }
+}
+
+// The message on one line, its lines separated by " / ".
+std::string oneLine(std::string_view text)
+{
+    std::string line;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find("\r\n", from)) != std::string_view::npos; from = at + 2)
+        line.append(text.substr(from, at - from)).append(" / ");
+    return line.append(text.substr(from));
+}
+
+void writeGrid(const Pattern &p, std::ostream &out)
+{
+    const judge::Grid grid = judge::gridFor(p.left, p.centre, p.right);
+    static constexpr std::array<const char *, 3> kRowNames{"top   ", "middle", "bottom"};
+    for (std::size_t row = 0; row < 3; ++row) {
+        out << "    " << kRowNames[row];
+        for (judge::Symbol symbol : grid[row])
+            out << "  " << std::left << std::setw(8) << judge::symbolName(symbol);
+        out << std::right << '\n';
+    }
+}
+
+void writeText(const std::vector<Pattern> &rows, std::ostream &out)
+{
+    for (int n = 1; n <= judge::kCodeCount; ++n) {
+        const judge::Code code = judge::codeFromNumber(n);
+        const auto count = std::count_if(rows.begin(), rows.end(),
+                                         [&](const Pattern &p) { return p.code == code; });
+        if (count == 0)
+            continue;
+        const judge::Message m = judge::message(code);
+        out << "== " << judge::name(code) << "  " << oneLine(m.yakumei);
+        if (!m.tamaya.empty())
+            out << "  " << m.tamaya;
+        out << "  (" << count << (count == 1 ? " pattern)\n" : " patterns)\n");
+        for (const Pattern &p : rows) {
+            if (p.code != code)
+                continue;
+            out << "  left " << std::setw(2) << p.left << "  centre " << std::setw(2) << p.centre
+                << "  right " << std::setw(2) << p.right << '\n';
+            writeGrid(p, out);
+        }
+        out << '\n';
+    }
+}
+
+void writeOne(const Pattern &p, std::ostream &out)
+{
+    const judge::Message m = judge::message(p.code);
+    out << "left " << p.left << ", centre " << p.centre << ", right " << p.right << ": "
+        << judge::name(p.code) << '\n';
+    std::string_view text = m.yakumei;
+    for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(at + 2))
+        out << "  " << text.substr(0, at) << '\n';
+    out << "  " << text << '\n';
+    if (!m.tamaya.empty())
+        out << "  " << m.tamaya << '\n';
+    writeGrid(p, out);
+}
+
+} // namespace
+
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        out << kUsage;
+        return 0;
+    }
+    Options options;
+    try {
+        options = parse(args);
+    } catch (const UsageError &e) {
+        err << "reachme-chart: " << e.message << " (see --help)\n";
+        return 2;
+    }
+    const std::vector<Pattern> rows = patterns(options);
+    if (options.csv)
+        writeCsv(rows, out);
+    else if (!options.cells.empty())
+        writeOne(rows.front(), out);
+    else
+        writeText(rows, out);
+    return 0;
+}
+
+} // namespace chart

@@ -1,0 +1,15 @@
+// The reach-me chart: the whole judgement printed for players and for checking.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+// Runs the chart tool with the arguments after the program name. Writes the
+// chart to `out`, errors as one line to `err`; returns the exit status
+// (0 done, 2 bad arguments).
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+} // namespace chart

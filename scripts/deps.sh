@@ -13,7 +13,7 @@ packages=(
 )
 if [[ "${1:-}" == "--tests" ]]; then
     # A real X server for the end-to-end test and for screenshots.
-    packages+=(xvfb xauth x11-utils xdotool imagemagick)
+    packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)
 fi
 
 missing=()

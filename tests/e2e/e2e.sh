@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X server as a player would: Enter on the
+# title window, a look at the reels, a click on the left ▲, a spin stopped
+# with the keyboard, and 終了.
+#
+#   e2e.sh PROGRAM DATA_DIR
+#
+# Exits 77 (skipped) when no X server can be started here.
+set -euo pipefail
+
+program=$(realpath "$1")
+data=$(realpath "$2")
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+
+for tool in Xvfb xdotool import convert xdpyinfo; do
+    command -v "$tool" > /dev/null || skip "$tool is not installed"
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [[ -n $app_pid ]] && kill "$app_pid" 2> /dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2> /dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display number: the first without a lock file.
+display=99
+while [[ -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do
+    xdpyinfo > /dev/null 2>&1 && break
+    kill -0 "$xvfb_pid" 2> /dev/null || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+xdpyinfo > /dev/null 2>&1 || skip "Xvfb did not answer"
+
+cp "$data"/r1.bmp "$data"/r2.bmp "$data"/r3.bmp "$work/"
+cd "$work"
+unset QT_QPA_PLATFORM
+"$program" > app.log 2>&1 &
+app_pid=$!
+
+# The visible window of the program whose size is W x H, or nothing.
+window_sized() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2> /dev/null); do
+        if xdotool getwindowgeometry "$id" 2> /dev/null | grep -q "Geometry: $1x$2"; then
+            echo "$id"
+            return
+        fi
+    done
+}
+wait_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(window_sized "$1" "$2")
+        [[ -n $id ]] && { echo "$id"; return; }
+        kill -0 "$app_pid" 2> /dev/null || fail "the program ended early: $(cat app.log)"
+        sleep 0.1
+    done
+    fail "no ${1}x$2 window appeared"
+}
+origin() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+
+# Title window: Enter presses OK.
+title=$(wait_window 405 230)
+read -r tx ty < <(origin "$title")
+xdotool mousemove $((tx + 200)) $((ty + 40))
+sleep 0.3
+xdotool key Return
+
+main=$(wait_window 677 425)
+read -r mx my < <(origin "$main")
+xdotool mousemove $((mx + 600)) $((my + 20))
+sleep 0.5
+
+# The top row of reel R (0..2) on screen against picture rows of cell N. The
+# reel window shows picture columns 2..94 at x 106 + 84 R .., its top row at
+# y 78..142; the framing line at y 80 is left out.
+top_row_matches() {
+    local reel=$1 cell=$2 shot=$3
+    local x=$((mx + 106 + 112 * reel)) y=$((my + 82))
+    local a b
+    a=$(convert "$shot" -crop "93x61+$x+$y" +repage rgb:- | md5sum)
+    b=$(convert "$work/r$((reel + 1)).bmp" -crop "93x61+2+$((65 * cell + 4))" +repage rgb:- | md5sum)
+    [[ $a == "$b" ]]
+}
+shot() { import -window root "$1"; }
+
+shot start.png
+for reel in 0 1 2; do
+    top_row_matches "$reel" 1 start.png || fail "reel $reel does not show cell 1 at start"
+done
+
+# The left reel's ▲ button: one cell up, cell 2 in the top row.
+xdotool mousemove $((mx + 152)) $((my + 372)) click 1
+sleep 0.3
+shot stepped.png
+top_row_matches 0 2 stepped.png || fail "the left reel does not show cell 2 after ▲"
+top_row_matches 1 1 stepped.png || fail "the centre reel moved"
+
+# start, then the three stops from the keyboard: start puts the focus on the
+# left stop, and a pressed stop hands it on to the next enabled one.
+xdotool mousemove $((mx + 44)) $((my + 336)) click 1
+sleep 0.5
+xdotool key Return
+sleep 0.2
+xdotool key Return
+sleep 0.2
+xdotool key Return
+sleep 0.3
+shot stopped1.png
+sleep 0.4
+shot stopped2.png
+cmp -s <(convert stopped1.png rgb:-) <(convert stopped2.png rgb:-) || fail "the reels still turn"
+
+# 終了 ends the program with status 0.
+xdotool mousemove $((mx + 616)) $((my + 408)) click 1
+for _ in $(seq 50); do
+    kill -0 "$app_pid" 2> /dev/null || break
+    sleep 0.1
+done
+kill -0 "$app_pid" 2> /dev/null && fail "終了 did not end the program"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[[ $status -eq 0 ]] || fail "exit status $status"
+echo "PASS"

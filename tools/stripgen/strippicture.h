@@ -1,0 +1,33 @@
+// One reel's strip picture: 21 cells of 65 rows, cell n at rows 65n..65n+64,
+// with cell 21 repeated above cell 1 and cells 1..4 repeated below cell 21 so
+// that every reel position fills the reel window.
+#pragma once
+
+#include "judge/strips.h"
+
+#include <QImage>
+#include <QRect>
+
+namespace stripgen {
+
+inline constexpr int kStripWidth = 100;
+inline constexpr int kCellHeight = 65;
+inline constexpr int kCellsPerStrip = 21;
+inline constexpr int kStripHeight = 1680;
+
+// Where a symbol may paint inside its cell: rows 2..63, columns 1..97.
+inline constexpr QRect kSymbolBox { 1, 2, 97, 62 };
+
+// The strip cell (1..21) that picture row 0..1679 belongs to.
+constexpr int cellAtRow(int row)
+{
+    return (row / kCellHeight + kCellsPerStrip - 1) % kCellsPerStrip + 1;
+}
+
+// One 100 × 65 cell: white, with the symbol inside kSymbolBox.
+QImage cellPicture(judge::Symbol symbol);
+
+// The 100 × 1680 picture of reel 0..2, in the order judge::symbolAt gives.
+QImage stripPicture(int reel);
+
+} // namespace stripgen

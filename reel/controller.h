@@ -5,8 +5,12 @@
 
 #include "reel/intervaltimer.h"
 #include "reel/mainview.h"
+#include "reel/windowfields.h"
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace reel {
@@ -44,7 +48,42 @@ public:
     // Judges the pattern the three strip pictures show now.
     void yaku();
 
-    // (Fields and read-only accessors for tests are added by the implementation.)
+    // Unhooks the timers' ticks.
+    ~MainController();
+    MainController(const MainController &) = delete;
+    MainController &operator=(const MainController &) = delete;
+
+    // The window's variables: reel fields, timint, timgoukei, autokaisu, the
+    // last judgement's cells and texts.
+    const WindowFields &fields() const { return fields_; }
+
+    // A handler that meets an arithmetic overflow or an impossible picture
+    // position throws (std::overflow_error, std::out_of_range): a run-time
+    // error the program cannot go on from. A speed box it cannot use is no
+    // such error: the handler reports it through the view and changes nothing.
+
+private:
+    // A speed box's text, and its value when it is not empty.
+    struct BoxReading {
+        std::string text;
+        std::int16_t value;
+    };
+
+    std::optional<BoxReading> readBox(TextBox box);
+    void setReelSpeed(const BoxReading &text1);
+    void setAutoInterval(const BoxReading &text3);
+
+    ReelFields reelFields(int reel);
+    std::int16_t &stopFlag(int reel);
+    void stopReel(int reel);
+    void stepAndJudge(int reel, void (*step)(ReelFields, MainView &));
+    void showJudgement();
+    void setEnabled(std::initializer_list<Button> buttons, bool enabled);
+
+    MainView &view_;
+    std::array<IntervalTimer *, 3> spinTimers_;
+    IntervalTimer &timer4_;
+    WindowFields fields_;
 };
 
 } // namespace reel

@@ -1,0 +1,266 @@
+// The reel model: 16-bit arithmetic, the picture offsets and the three moves
+// of a reel from every position.
+#include "fakeview.h"
+
+#include "reel/int16.h"
+#include "reel/reelmodel.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+using reel::ReelFields;
+
+namespace {
+
+// The cell a position puts in the top row, as the window's layout defines it:
+// 22 − p, and position 0 shows cell 1 like position 21.
+int cellOf(int position) { return position == 0 ? 1 : 22 - position; }
+
+// Cells count 1..21 and wrap around.
+int nextCellUp(int cell) { return cell == 21 ? 1 : cell + 1; }
+int nextCellDown(int cell) { return cell == 1 ? 21 : cell - 1; }
+
+// A reel standing at `position` as its window would hold it, on picture 1.
+struct LoneReel {
+    QStringList log;
+    FakeView view { log };
+    std::int16_t pos;
+    std::int16_t top;
+
+    explicit LoneReel(int position)
+        : pos(static_cast<std::int16_t>(position))
+        , top(reel::pictureOffset(pos))
+    {
+        view.state.tops[1] = top;
+    }
+
+    ReelFields fields() { return { pos, top, 1 }; }
+    float shown() const { return view.state.tops[1]; }
+};
+
+using Move = void (*)(ReelFields, reel::MainView &);
+
+} // namespace
+
+Q_DECLARE_METATYPE(Move)
+
+class TestReelModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void int16Arithmetic_data()
+    {
+        QTest::addColumn<char>("op");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<bool>("overflows");
+
+        QTest::newRow("largest sum") << '+' << 32766 << 1 << false;
+        QTest::newRow("sum past the top") << '+' << 32767 << 1 << true;
+        QTest::newRow("sum past the bottom") << '+' << -32768 << -1 << true;
+        QTest::newRow("lowest sum") << '+' << -32767 << -1 << false;
+        QTest::newRow("difference past the bottom") << '-' << -32768 << 1 << true;
+        QTest::newRow("negating the lowest") << '-' << 0 << -32768 << true;
+        QTest::newRow("difference to the top") << '-' << 0 << -32767 << false;
+        QTest::newRow("largest reel product") << '*' << 21 << 975 << false;
+        QTest::newRow("product just past the top") << '*' << 256 << 128 << true;
+        QTest::newRow("negative product at the bottom") << '*' << -256 << 128 << false;
+        QTest::newRow("product of the lowest and -1") << '*' << -32768 << -1 << true;
+        QTest::newRow("34 cells of 975") << '*' << 34 << 975 << true;
+    }
+
+    void int16Arithmetic()
+    {
+        QFETCH(char, op);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(bool, overflows);
+
+        const auto x = static_cast<std::int16_t>(a);
+        const auto y = static_cast<std::int16_t>(b);
+        const std::function<std::int16_t()> run = [&] {
+            switch (op) {
+            case '+': return reel::int16::add(x, y);
+            case '-': return reel::int16::sub(x, y);
+            default: return reel::int16::mul(x, y);
+            }
+        };
+        if (overflows) {
+            QVERIFY_THROWS_EXCEPTION(std::overflow_error, run());
+        } else {
+            const int exact = op == '+' ? a + b : op == '-' ? a - b : a * b;
+            QCOMPARE(int(run()), exact);
+        }
+    }
+
+    // At every position the top row of the reel window (1170–2145 twips) shows
+    // the picture rows of the position's cell: cell n starts at pixel row 65·n,
+    // and position 0 shows the repeated rows of cell 1 at the strip's end.
+    void offsetsPutTheCellInTheTopRow_data()
+    {
+        QTest::addColumn<int>("position");
+        for (int p = 0; p <= 21; ++p)
+            QTest::addRow("position %d", p) << p;
+    }
+
+    void offsetsPutTheCellInTheTopRow()
+    {
+        QFETCH(int, position);
+        const int rowAtTopOfReelWindow = (1170 - reel::pictureOffset(std::int16_t(position))) / 15;
+        const int cellRows = position == 0 ? 22 * 65 : cellOf(position) * 65;
+        QCOMPARE(rowAtTopOfReelWindow, cellRows);
+        QCOMPARE(
+            int(reel::topRowCell(reel::pictureOffset(std::int16_t(position)))), cellOf(position));
+    }
+
+    void stepUpFromEveryPosition_data() { positions(); }
+    void stepUpFromEveryPosition()
+    {
+        QFETCH(int, position);
+        LoneReel reel(position);
+        reel::stepUp(reel.fields(), reel.view);
+
+        const int expected = position == 0 ? 20 : position - 1;
+        QCOMPARE(int(reel.pos), expected);
+        QCOMPARE(reel.log, QStringList { QString("top 1=%1").arg(expected * 975 - 20280) });
+        QCOMPARE(int(reel.top), int(reel.shown()));
+        QCOMPARE(int(reel::topRowCell(reel.shown())), nextCellUp(cellOf(position)));
+    }
+
+    void stepDownFromEveryPosition_data() { positions(); }
+    void stepDownFromEveryPosition()
+    {
+        QFETCH(int, position);
+        LoneReel reel(position);
+        reel::stepDown(reel.fields(), reel.view);
+
+        const int expected = position == 21 ? 1 : position + 1;
+        QCOMPARE(int(reel.pos), expected);
+        QCOMPARE(reel.log, QStringList { QString("top 1=%1").arg(expected * 975 - 20280) });
+        QCOMPARE(int(reel.top), int(reel.shown()));
+        QCOMPARE(int(reel::topRowCell(reel.shown())), nextCellDown(cellOf(position)));
+    }
+
+    // 20 shows 21 and then holds 0; 21 (left by a step down) goes to 1.
+    void spinTickFromEveryPosition_data() { positions(); }
+    void spinTickFromEveryPosition()
+    {
+        QFETCH(int, position);
+        LoneReel reel(position);
+        reel::spinTick(reel.fields(), reel.view);
+
+        const int shown = position == 21 ? 1 : position + 1;
+        const int held = shown == 21 ? 0 : shown;
+        QCOMPARE(int(reel.pos), held);
+        QCOMPARE(reel.log, QStringList { QString("top 1=%1").arg(shown * 975 - 20280) });
+        QCOMPARE(int(reel.top), int(reel.shown()));
+        QCOMPARE(int(reel::topRowCell(reel.shown())), nextCellDown(cellOf(position)));
+    }
+
+    void aSpinNeverShowsPositionZero_data() { positions(); }
+    void aSpinNeverShowsPositionZero()
+    {
+        QFETCH(int, position);
+        LoneReel reel(position);
+        for (int tick = 0; tick < 3 * 21; ++tick) {
+            reel::spinTick(reel.fields(), reel.view);
+            QVERIFY(reel.pos >= 0 && reel.pos < 21);
+        }
+        QCOMPARE(reel.log.size(), 3 * 21);
+        QVERIFY(!reel.log.contains("top 1=-20280"));
+    }
+
+    // A full turn in any of the three ways brings the same cell back.
+    void twentyOneMovesComeFullCircle_data()
+    {
+        QTest::addColumn<Move>("move");
+        QTest::addColumn<int>("position");
+        const std::pair<const char *, Move> moves[]
+            = { { "up", reel::stepUp }, { "down", reel::stepDown }, { "spin", reel::spinTick } };
+        for (auto [name, move] : moves)
+            for (int p = 0; p <= 21; ++p)
+                QTest::addRow("%s from %d", name, p) << move << p;
+    }
+
+    void twentyOneMovesComeFullCircle()
+    {
+        QFETCH(Move, move);
+        QFETCH(int, position);
+        LoneReel reel(position);
+        QStringList cellsSeen;
+        for (int i = 0; i < 21; ++i) {
+            move(reel.fields(), reel.view);
+            cellsSeen << QString::number(reel::topRowCell(reel.shown()));
+        }
+        QCOMPARE(int(reel::topRowCell(reel.shown())), cellOf(position));
+        cellsSeen.removeDuplicates();
+        QCOMPARE(cellsSeen.size(), 21);
+    }
+
+    void stepUpThenDownShowsTheSameCell_data() { positions(); }
+    void stepUpThenDownShowsTheSameCell()
+    {
+        QFETCH(int, position);
+        LoneReel upDown(position);
+        reel::stepUp(upDown.fields(), upDown.view);
+        reel::stepDown(upDown.fields(), upDown.view);
+        QCOMPARE(int(reel::topRowCell(upDown.shown())), cellOf(position));
+        // From 0 the way back ends at 21, which shows the same cell.
+        QCOMPARE(int(upDown.pos), position == 0 ? 21 : position);
+
+        LoneReel downUp(position);
+        reel::stepDown(downUp.fields(), downUp.view);
+        reel::stepUp(downUp.fields(), downUp.view);
+        QCOMPARE(int(reel::topRowCell(downUp.shown())), cellOf(position));
+        QCOMPARE(int(downUp.pos), position == 21 ? 0 : position);
+    }
+
+    void topRowCellFromAPictureTop_data()
+    {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<int>("cell");
+        QTest::newRow("position 0") << -20280.0 << 1;
+        QTest::newRow("position 21") << 195.0 << 1;
+        QTest::newRow("position 1") << -19305.0 << 21;
+        QTest::newRow("half a cell below 0 rounds to even 0") << -20280.0 + 487.5 << 1;
+        QTest::newRow("one and a half cells rounds to even 2") << -20280.0 + 1462.5 << 20;
+        QTest::newRow("just under a half") << -20280.0 + 487.0 << 1;
+        QTest::newRow("just over a half") << -20280.0 + 488.0 << 21;
+        QTest::newRow("twenty and a half rounds to even 20") << -20280.0 + 20.5 * 975 << 2;
+    }
+
+    void topRowCellFromAPictureTop()
+    {
+        QFETCH(double, top);
+        QFETCH(int, cell);
+        QCOMPARE(int(reel::topRowCell(float(top))), cell);
+    }
+
+    void topRowCellRefusesWhatCannotBeAPosition_data()
+    {
+        QTest::addColumn<float>("top");
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
+        QTest::newRow("beyond 16 bits") << 32768.0f * 975.0f;
+    }
+
+    void topRowCellRefusesWhatCannotBeAPosition()
+    {
+        QFETCH(float, top);
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, reel::topRowCell(top));
+    }
+
+private:
+    static void positions()
+    {
+        QTest::addColumn<int>("position");
+        for (int p = 0; p <= 21; ++p)
+            QTest::addRow("from %d", p) << p;
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReelModel)
+#include "tst_reel_model.moc"

@@ -1,0 +1,59 @@
+// Strip pictures for the window tests: 100 × 1680 pixels like the real ones,
+// every pixel row in a colour of its own, so that a grab of a reel window
+// tells exactly which rows it shows.
+#pragma once
+
+#include "ui/strippictures.h"
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+
+#include <initializer_list>
+
+namespace uitest {
+
+inline constexpr int kPictureWidth = 100;
+inline constexpr int kPictureHeight = 1680;
+
+// A colour no control of the windows uses: blue 0xA5 and a green that tells
+// the reel, red and green together the row.
+inline QRgb rowColour(int reel, int row)
+{
+    return qRgb(row & 0xFF, 0x40 + 8 * (row >> 8) + reel, 0xA5);
+}
+
+inline bool isPictureColour(QRgb pixel)
+{
+    return qBlue(pixel) == 0xA5 && qGreen(pixel) >= 0x40 && qGreen(pixel) < 0x40 + 8 * 7;
+}
+
+inline QImage stripPicture(int reel)
+{
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    for (int row = 0; row < kPictureHeight; ++row)
+        for (int x = 0; x < kPictureWidth; ++x)
+            image.setPixel(x, row, rowColour(reel, row));
+    return image;
+}
+
+inline ui::StripPictures stripPictures()
+{
+    ui::StripPictures pictures;
+    for (int reel = 0; reel < 3; ++reel)
+        pictures.images[std::size_t(reel)] = stripPicture(reel);
+    return pictures;
+}
+
+// Writes "r1.bmp" … "r3.bmp" as 24-bit bitmaps for the listed reels 0..2.
+inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels = { 0, 1, 2 })
+{
+    for (int reel : reels) {
+        const QImage picture = stripPicture(reel).convertToFormat(QImage::Format_RGB888);
+        if (!picture.save(dir.filePath(QStringLiteral("r%1.bmp").arg(reel + 1)), "BMP"))
+            return false;
+    }
+    return true;
+}
+
+} // namespace uitest

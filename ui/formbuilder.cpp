@@ -1,0 +1,91 @@
+#include "ui/formbuilder.h"
+
+#include "ui/formlabel.h"
+#include "ui/pushbutton.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+namespace ui {
+
+int toPixels(int twips)
+{
+    // Rounds half away from zero, for negative offsets as well.
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+QRect toPixels(Twips rect)
+{
+    return { toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height) };
+}
+
+void setUpForm(QWidget *form, const char *name, int widthTwips, int heightTwips)
+{
+    form->setObjectName(QString::fromLatin1(name));
+    form->setFixedSize(toPixels(widthTwips), toPixels(heightTwips));
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, systemColour(SystemColour::ButtonFace));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+    form->setFont(gothicFont({ 9, false }));
+}
+
+FormLabel *FormBuilder::label(const char *name, Twips rect, const QString &text, TextFont font)
+{
+    auto *label = new FormLabel(text, m_form);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(toPixels(rect));
+    label->setFont(gothicFont(font));
+    label->setColours(
+        systemColour(SystemColour::ButtonText), systemColour(SystemColour::ButtonFace));
+    return label;
+}
+
+PushButton *FormBuilder::button(const char *name, Twips rect, const QString &caption, TextFont font)
+{
+    auto *button = new PushButton(caption, m_form);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(toPixels(rect));
+    button->setFont(gothicFont(font));
+    return button;
+}
+
+GraphicalButton *FormBuilder::graphicalButton(
+    const char *name, Twips rect, const QString &caption, TextFont font, const QColor &face)
+{
+    auto *button = new GraphicalButton(caption, face, m_form);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(toPixels(rect));
+    button->setFont(gothicFont(font));
+    return button;
+}
+
+QLineEdit *FormBuilder::textBox(const char *name, Twips rect, const QString &text, TextFont font)
+{
+    auto *box = new QLineEdit(text, m_form);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(toPixels(rect));
+    box->setFont(gothicFont(font));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, systemColour(SystemColour::WindowBackground));
+    palette.setColor(QPalette::Text, systemColour(SystemColour::WindowText));
+    box->setPalette(palette);
+    return box;
+}
+
+QWidget *FormBuilder::line(const char *name, QPoint from, QPoint to, const QColor &colour)
+{
+    auto *line = new QWidget(m_form);
+    line->setObjectName(QString::fromLatin1(name));
+    const QPoint a(toPixels(from.x()), toPixels(from.y()));
+    const QPoint b(toPixels(to.x()), toPixels(to.y()));
+    line->setGeometry(QRect(a, b).normalized());
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+} // namespace ui

@@ -1,0 +1,26 @@
+#include "ui/helpwindow.h"
+
+#include "ui/formbuilder.h"
+#include "ui/pushbutton.h"
+#include "ui/windowicon.h"
+
+namespace ui {
+
+HelpWindow::HelpWindow(const char *name, const QString &title, int widthTwips, int heightTwips)
+    : QWidget(nullptr,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setUpForm(this, name, widthTwips, heightTwips);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setWindowIcon(logoIcon());
+}
+
+void HelpWindow::setOkButton(PushButton *ok)
+{
+    connect(ok, &PushButton::clicked, this, &QWidget::hide);
+    ok->setFocus();
+}
+
+} // namespace ui

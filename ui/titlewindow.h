@@ -1,0 +1,28 @@
+// The title window: the program's title, a disclaimer and OK. OK closes it
+// for good and only then lets the program go on.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+class TitleWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `onOk` runs once the window is closed; the window is then deleted.
+    explicit TitleWindow(std::function<void()> onOk);
+
+    // Shows the window in the middle of the screen.
+    void showCentred();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::function<void()> m_onOk;
+    bool m_okPressed = false;
+};
+
+} // namespace ui

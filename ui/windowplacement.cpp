@@ -1,0 +1,19 @@
+#include "ui/windowplacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ui {
+
+void placeInScreenCentre(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client(QPoint(0, 0), window->size());
+    client.moveCenter(screen->availableGeometry().center());
+    window->move(client.topLeft());
+}
+
+} // namespace ui

@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Moves a window that is not shown yet so that its client area stands in the
+// middle of its screen's free area.
+void placeInScreenCentre(QWidget *window);
+
+} // namespace ui

@@ -35,23 +35,11 @@ inline QString buttonName(reel::Button button)
     return "?";
 }
 
-inline constexpr std::array kAllButtons {
-    reel::Button::cmstart,
-    reel::Button::r1stop,
-    reel::Button::r2stop,
-    reel::Button::r3stop,
-    reel::Button::r1ue,
-    reel::Button::r1sita,
-    reel::Button::r2ue,
-    reel::Button::r2sita,
-    reel::Button::r3ue,
-    reel::Button::r3sita,
-    reel::Button::cmend,
-    reel::Button::autostart,
-    reel::Button::autostop,
-    reel::Button::Cmkaisetu,
-    reel::Button::Cmsousa,
-};
+inline constexpr std::array kAllButtons { reel::Button::cmstart, reel::Button::r1stop,
+    reel::Button::r2stop, reel::Button::r3stop, reel::Button::r1ue, reel::Button::r1sita,
+    reel::Button::r2ue, reel::Button::r2sita, reel::Button::r3ue, reel::Button::r3sita,
+    reel::Button::cmend, reel::Button::autostart, reel::Button::autostop, reel::Button::Cmkaisetu,
+    reel::Button::Cmsousa };
 
 inline QString labelName(reel::Label label)
 {

@@ -7,7 +7,29 @@
 
 #include "reel/controller.h"
 
+#include "judge/codes.h"
+#include "judge/table.h"
+
 #include <array>
+
+inline QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The buttons enabled at rest, in the order of kAllButtons.
+inline const QStringList kAtRest { "cmstart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita",
+    "cmend", "autostart", "Cmkaisetu", "Cmsousa" };
+
+// Where the window puts a strip picture for a reel position.
+inline float topOf(int position) { return float(position * 975 - 20280); }
+
+// The two captions a judgement of these cells writes, lbtamaya first.
+inline QStringList judgementCaptions(int left, int centre, int right)
+{
+    const judge::Message message = judge::message(judge::judge(left, centre, right));
+    return { "caption lbtamaya=" + qs(message.tamaya), "caption lbyakumei=" + qs(message.yakumei) };
+}
 
 struct FakeWindow {
     QStringList log;

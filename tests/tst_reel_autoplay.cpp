@@ -4,9 +4,6 @@
 
 #include "reel/controller.h"
 
-#include "judge/codes.h"
-#include "judge/table.h"
-
 #include <QtTest>
 
 using reel::Button;
@@ -15,24 +12,18 @@ using reel::TextBox;
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 // The captions a judgement of what the pictures show now would write.
 QStringList captionsForShownPattern(const FakeWindow &w)
 {
     const auto &tops = w.view.state.tops;
-    const judge::Message message = judge::message(judge::judge(
-        reel::topRowCell(tops[0]), reel::topRowCell(tops[1]), reel::topRowCell(tops[2])));
-    return { "caption lbtamaya=" + qs(message.tamaya), "caption lbyakumei=" + qs(message.yakumei) };
+    return judgementCaptions(
+        reel::topRowCell(tops[0]), reel::topRowCell(tops[1]), reel::topRowCell(tops[2]));
 }
 
 QList<bool> spinning(FakeWindow &w)
 {
     return { w.timer1.state.enabled, w.timer2.state.enabled, w.timer3.state.enabled };
 }
-
-const QStringList kAtRest { "cmstart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita",
-    "cmend", "autostart", "Cmkaisetu", "Cmsousa" };
 
 } // namespace
 
@@ -44,30 +35,12 @@ private slots:
     {
         FakeWindow w;
         w.controller.autostart_Click();
-        const QStringList expected {
-            "disable cmstart",
-            "disable r1stop",
-            "disable r2stop",
-            "disable r3stop",
-            "disable cmend",
-            "disable r1ue",
-            "disable r1sita",
-            "disable r2ue",
-            "disable r2sita",
-            "disable r3ue",
-            "disable r3sita",
-            "Timer1 interval 100",
-            "Timer2 interval 100",
-            "Timer3 interval 100",
-            "Timer4 interval 1075",
-            "Timer1 on",
-            "Timer2 on",
-            "Timer3 on",
-            "Timer4 on",
-            "enable autostop",
-            "disable autostart",
-            "focus autostop",
-        };
+        const QStringList expected { "disable cmstart", "disable r1stop", "disable r2stop",
+            "disable r3stop", "disable cmend", "disable r1ue", "disable r1sita", "disable r2ue",
+            "disable r2sita", "disable r3ue", "disable r3sita", "Timer1 interval 100",
+            "Timer2 interval 100", "Timer3 interval 100", "Timer4 interval 1075", "Timer1 on",
+            "Timer2 on", "Timer3 on", "Timer4 on", "enable autostop", "disable autostart",
+            "focus autostop" };
         QCOMPARE(w.log, expected);
         QCOMPARE(w.enabledButtons(), (QStringList { "autostop", "Cmkaisetu", "Cmsousa" }));
     }
@@ -80,7 +53,7 @@ private slots:
 
         QTest::newRow("the very text 0") << QByteArray("0") << 950 << QByteArray("950");
         QTest::newRow("empty") << QByteArray("") << 900 << QByteArray("900");
-        QTest::newRow("zero twice never ticks") << QByteArray("00") << 0 << QByteArray("00");
+        QTest::newRow("zero twice gives 0") << QByteArray("00") << 0 << QByteArray("00");
         QTest::newRow("rounds to zero") << QByteArray("0.4") << 0 << QByteArray("0.4");
         QTest::newRow("zero with a blank") << QByteArray(" 0") << 0 << QByteArray(" 0");
         QTest::newRow("start-up text") << QByteArray("1075") << 1075 << QByteArray("1075");
@@ -127,17 +100,10 @@ private slots:
             int autokaisu;
             QList<bool> spinning;
         };
-        const Tick ticks[] = {
-            { 1, { false, true, true } },
-            { 2, { false, false, true } },
-            { 3, { false, false, false } },
-            { 4, { false, false, false } },
-            { 5, { true, true, true } },
-            { 0, { true, true, true } },
-            { 1, { false, true, true } },
-            { 2, { false, false, true } },
-            { 3, { false, false, false } },
-        };
+        const Tick ticks[] = { { 1, { false, true, true } }, { 2, { false, false, true } },
+            { 3, { false, false, false } }, { 4, { false, false, false } },
+            { 5, { true, true, true } }, { 0, { true, true, true } }, { 1, { false, true, true } },
+            { 2, { false, false, true } }, { 3, { false, false, false } } };
         int number = 0;
         for (const Tick &tick : ticks) {
             ++number;
@@ -179,23 +145,10 @@ private slots:
 
         qsizetype mark = w.log.size();
         w.controller.autostop_Click();
-        const QStringList expected {
-            "Timer1 off",
-            "Timer2 off",
-            "Timer3 off",
-            "Timer4 off",
-            "enable autostart",
-            "disable autostop",
-            "enable cmend",
-            "enable r3ue",
-            "enable r3sita",
-            "enable cmstart",
-            "enable r1ue",
-            "enable r1sita",
-            "enable r2ue",
-            "enable r2sita",
-            "focus autostart",
-        };
+        const QStringList expected { "Timer1 off", "Timer2 off", "Timer3 off", "Timer4 off",
+            "enable autostart", "disable autostop", "enable cmend", "enable r3ue", "enable r3sita",
+            "enable cmstart", "enable r1ue", "enable r1sita", "enable r2ue", "enable r2sita",
+            "focus autostart" };
         QCOMPARE(w.callsSince(mark), expected);
         QCOMPARE(w.enabledButtons(), kAtRest);
         QVERIFY(w.view.state.captions == captionsBefore);

@@ -16,16 +16,17 @@ namespace uitest {
 inline constexpr int kPictureWidth = 100;
 inline constexpr int kPictureHeight = 1680;
 
-// A colour no control of the windows uses: blue 0xA5 and a green that tells
-// the reel, red and green together the row.
+// Colours nothing else on the windows shows, not even where text is blended
+// into its background: blue 0xE7 over a low green that tells the reel, red
+// and green together the row.
 inline QRgb rowColour(int reel, int row)
 {
-    return qRgb(row & 0xFF, 0x40 + 8 * (row >> 8) + reel, 0xA5);
+    return qRgb(row & 0xFF, 0x10 + 8 * (row >> 8) + reel, 0xE7);
 }
 
 inline bool isPictureColour(QRgb pixel)
 {
-    return qBlue(pixel) == 0xA5 && qGreen(pixel) >= 0x40 && qGreen(pixel) < 0x40 + 8 * 7;
+    return qBlue(pixel) == 0xE7 && qGreen(pixel) >= 0x10 && qGreen(pixel) < 0x10 + 8 * 7;
 }
 
 inline QImage stripPicture(int reel)

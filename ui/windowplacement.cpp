@@ -13,7 +13,8 @@ void placeInScreenCentre(QWidget *window)
         return;
     QRect client(QPoint(0, 0), window->size());
     client.moveCenter(screen->availableGeometry().center());
-    window->move(client.topLeft());
+    // The geometry of a window is its client area; move() would place the frame.
+    window->setGeometry(client);
 }
 
 } // namespace ui

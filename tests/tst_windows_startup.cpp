@@ -1,0 +1,132 @@
+// The start of the program: the title window, its OK, and the main window
+// with the pictures of the working directory, or the report of a missing one.
+#include "ui/looks.h"
+#include "ui/mainwindow.h"
+#include "ui/startup.h"
+#include "ui_testpictures.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+QWidget *topLevel(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+QPoint screenCentre() { return QGuiApplication::primaryScreen()->availableGeometry().center(); }
+
+} // namespace
+
+class WindowsStartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void titleWindowHandsOverToMainWindow();
+    void missingPictureEndsProgram();
+
+private:
+    QString m_previousDir;
+};
+
+void WindowsStartupTest::initTestCase()
+{
+    ui::applyClassicLook(false);
+    m_previousDir = QDir::currentPath();
+}
+
+void WindowsStartupTest::cleanupTestCase() { QDir::setCurrent(m_previousDir); }
+
+void WindowsStartupTest::titleWindowHandsOverToMainWindow()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    ui::startProgram();
+    QPointer<QWidget> title = topLevel(QStringLiteral("Form4"));
+    QVERIFY(title);
+    QVERIFY(title->isVisible());
+    QVERIFY(!topLevel(QStringLiteral("riru")));
+    QVERIFY((title->geometry().center() - screenCentre()).manhattanLength() <= 2);
+    QVERIFY(QTest::qWaitForWindowActive(title));
+    QWidget *ok = title->findChild<QWidget *>(QStringLiteral("Command1"));
+    QCOMPARE(QApplication::focusWidget(), ok);
+
+    // Enter presses OK: the title window is gone before the main window is
+    // made.
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(!title->isVisible());
+    QVERIFY(!topLevel(QStringLiteral("riru")));
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!title);
+
+    auto *main = qobject_cast<ui::MainWindow *>(topLevel(QStringLiteral("riru")));
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QVERIFY(!main->parentWidget());
+    QVERIFY((main->geometry().center() - screenCentre()).manhattanLength() <= 2);
+    for (int reel = 0; reel < 3; ++reel) {
+        auto *image = main->findChild<QLabel *>(QStringLiteral("Image%1").arg(reel + 1));
+        const QImage shown = image->pixmap().toImage();
+        QCOMPARE(shown.size(), QSize(100, 1680));
+        QCOMPARE(shown.pixel(50, 900), uitest::rowColour(reel, 900));
+    }
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmstart"));
+    delete main;
+}
+
+// Runs last: the report ends the program, and no event loop runs after it.
+void WindowsStartupTest::missingPictureEndsProgram()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir.path()), { 0, 2 }));
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    ui::startProgram();
+    QWidget *title = topLevel(QStringLiteral("Form4"));
+    QVERIFY(title);
+    QWidget *ok = title->findChild<QWidget *>(QStringLiteral("Command1"));
+
+    QString report;
+    bool titleShownWithReport = true;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        report = box->text();
+        titleShownWithReport
+            = topLevel(QStringLiteral("Form4")) && topLevel(QStringLiteral("Form4"))->isVisible();
+        box->accept();
+    });
+    watcher.start(1);
+
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [ok] { QTest::keyClick(ok, Qt::Key_Return); });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
+    const int code = loop.exec();
+    watcher.stop();
+
+    QCOMPARE(code, 1);
+    QVERIFY2(report.contains(QStringLiteral("r2.bmp")), qPrintable(report));
+    QVERIFY2(report.contains(QDir::toNativeSeparators(QDir::currentPath())), qPrintable(report));
+    QVERIFY(!titleShownWithReport);
+    QVERIFY(!topLevel(QStringLiteral("riru")));
+}
+
+QTEST_MAIN(WindowsStartupTest)
+#include "tst_windows_startup.moc"

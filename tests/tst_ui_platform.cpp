@@ -1,10 +1,15 @@
 // The Qt side of the reel controller's needs: interval timers with our own
 // semantics, and reading the strip pictures from the working directory.
+#include "ui/looks.h"
 #include "ui/qtintervaltimer.h"
+#include "ui/runtimeerror.h"
 #include "ui/strippictures.h"
 #include "ui_testpictures.h"
 
+#include <QMessageBox>
 #include <QtTest>
+
+#include <stdexcept>
 
 class UiPlatformTest : public QObject {
     Q_OBJECT
@@ -17,6 +22,9 @@ private slots:
     void missingPictureNamesFileAndDirectory_data();
     void missingPictureNamesFileAndDirectory();
     void unreadablePictureIsNotMissing();
+    void styleChosenByUser_data();
+    void styleChosenByUser();
+    void runTimeErrorIsReportedAndEndsProgram();
 };
 
 void UiPlatformTest::timerStartsDisabled()
@@ -157,6 +165,80 @@ void UiPlatformTest::unreadablePictureIsNotMissing()
     QCOMPARE(pictures.failedFile, QStringLiteral("r2.bmp"));
     QVERIFY(!pictures.images[0].isNull());
     QVERIFY(pictures.images[2].isNull());
+}
+
+void UiPlatformTest::styleChosenByUser_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("override"); // QT_STYLE_OVERRIDE
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("nothing") << QStringList {} << QByteArray() << false;
+    QTest::newRow("-style fusion") << QStringList { "-style", "fusion" } << QByteArray() << true;
+    QTest::newRow("-style=fusion") << QStringList { "-style=fusion" } << QByteArray() << true;
+    QTest::newRow("--style fusion") << QStringList { "--style", "fusion" } << QByteArray() << true;
+    QTest::newRow("other options")
+        << QStringList { "-platform", "xcb", "-stylesheet", "a.qss" } << QByteArray() << false;
+    QTest::newRow("QT_STYLE_OVERRIDE") << QStringList {} << QByteArray("fusion") << true;
+}
+
+void UiPlatformTest::styleChosenByUser()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, override);
+    QFETCH(bool, chosen);
+
+    std::vector<QByteArray> storage { QByteArray("reachme") };
+    for (const QString &a : arguments)
+        storage.push_back(a.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &a : storage)
+        argv.push_back(a.data());
+
+    const QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
+    if (override.isEmpty())
+        qunsetenv("QT_STYLE_OVERRIDE");
+    else
+        qputenv("QT_STYLE_OVERRIDE", override);
+    const bool result = ui::styleChosenByUser(int(argv.size()), argv.data());
+    if (saved.isEmpty())
+        qunsetenv("QT_STYLE_OVERRIDE");
+    else
+        qputenv("QT_STYLE_OVERRIDE", saved);
+    QCOMPARE(result, chosen);
+}
+
+// A handler's exception becomes a message box, the program ends with status
+// 1, and timers stop calling into the program. Runs last: no event loop of
+// the process runs after the program is told to end.
+void UiPlatformTest::runTimeErrorIsReportedAndEndsProgram()
+{
+    QString report;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            report = box->text();
+            box->accept();
+        }
+    });
+    watcher.start(1);
+
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [] {
+        ui::guardAgainstRunTimeErrors([] { throw std::overflow_error("16-bit overflow"); });
+    });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
+    QCOMPARE(loop.exec(), 1);
+    watcher.stop();
+    QVERIFY2(report.contains(QStringLiteral("16-bit overflow")), qPrintable(report));
+    QVERIFY(ui::runTimeErrorReported());
+
+    ui::QtIntervalTimer timer;
+    int ticks = 0;
+    timer.onTick = [&] { ++ticks; };
+    timer.setInterval(5);
+    timer.setEnabled(true);
+    QTest::qWait(30);
+    QCOMPARE(ticks, 0);
 }
 
 QTEST_MAIN(UiPlatformTest)

@@ -11,6 +11,7 @@
 #include "ui_testpictures.h"
 
 #include <QLineEdit>
+#include <QWindow>
 #include <QtTest>
 
 #include <map>
@@ -119,6 +120,9 @@ void WindowsLayoutTest::frames()
     QCOMPARE(w->minimumSize(), client);
     QCOMPARE(w->maximumSize(), client);
     QCOMPARE(w->windowTitle(), title);
+    // What the title bar shows, where the native window exists already.
+    if (const QWindow *native = w->windowHandle())
+        QCOMPARE(native->title().trimmed(), title);
     QCOMPARE(w->palette().color(QPalette::Window), paletteColour(QPalette::Button));
 
     const Qt::WindowFlags flags = w->windowFlags();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QWindow>
 
 using reel::Button;
 
@@ -46,11 +47,14 @@ MainWindow::MainWindow(const StripPictures &pictures)
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setUpForm(this, "riru", 10155, 6375);
-    setWindowTitle(QString());
     setWindowIcon(logoIcon());
+    // The title is empty. Qt would put the program's name in an empty title
+    // bar, so the native window gets a lone blank.
+    create();
+    windowHandle()->setTitle(QStringLiteral(" "));
 
-    // Made back to front: pictures and labels, then the lines over them, then
-    // the buttons and text boxes in front of everything.
+    // Made back to front: each part makes its lines after the pictures and
+    // labels they cross; the buttons and text boxes come last, in front.
     buildReelArea(pictures);
     buildLamps();
     buildMessages();

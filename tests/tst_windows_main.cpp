@@ -81,14 +81,28 @@ private:
         return qobject_cast<ui::PushButton *>(control(name));
     }
 
+    ui::StripPictures m_pictures;
     std::unique_ptr<ui::MainWindow> m_main;
 };
 
-void WindowsMainTest::initTestCase() { ui::applyClassicLook(false); }
+// The pictures go through the files and the program's own loader, as at a
+// real start.
+void WindowsMainTest::initTestCase()
+{
+    ui::applyClassicLook(false);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    m_pictures = ui::loadStripPictures();
+    QDir::setCurrent(previous);
+    QVERIFY(m_pictures.loaded());
+}
 
 void WindowsMainTest::init()
 {
-    m_main = std::make_unique<ui::MainWindow>(uitest::stripPictures());
+    m_main = std::make_unique<ui::MainWindow>(m_pictures);
     m_main->show();
     QApplication::setActiveWindow(m_main.get());
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));

@@ -7,15 +7,17 @@
 
 namespace ui {
 
-namespace {
-
-// Drawn without antialiasing, in few flat colours, like the 16-colour icon
-// the window was designed with.
-QPixmap logo(int size)
+// At 32 pixels it is drawn without antialiasing, in few flat colours, like
+// the 16-colour icon the window was designed with; larger renderings (for
+// desktop menus) are smoothed.
+QPixmap logoPixmap(int size)
 {
+    const bool smooth = size > 32;
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
+    painter.setRenderHint(QPainter::TextAntialiasing, smooth);
     const double scale = size / 32.0;
     painter.scale(scale, scale);
 
@@ -24,26 +26,24 @@ QPixmap logo(int size)
     painter.drawEllipse(QRect(0, 5, 32, 22));
 
     QFont name = gothicFont({ 6.75, true });
-    name.setStyleStrategy(QFont::NoAntialias);
+    name.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
     painter.setFont(name);
     painter.setPen(Qt::white);
     painter.drawText(QRect(1, 9, 30, 12), Qt::AlignCenter, QStringLiteral("雷光丸"));
 
     QFont letter = gothicFont({ 6, true });
-    letter.setStyleStrategy(QFont::NoAntialias);
+    letter.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
     painter.setFont(letter);
     painter.setPen(QColor(255, 255, 0));
     painter.drawText(QRect(22, 19, 8, 9), Qt::AlignCenter, QStringLiteral("J"));
     return pixmap;
 }
 
-} // namespace
-
 QIcon logoIcon()
 {
     QIcon icon;
-    icon.addPixmap(logo(32));
-    icon.addPixmap(logo(64));
+    icon.addPixmap(logoPixmap(32));
+    icon.addPixmap(logoPixmap(64));
     return icon;
 }
 

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace ui {
 
 QIcon logoIcon();
+
+// The logo at `size` × `size` pixels.
+QPixmap logoPixmap(int size);
 
 } // namespace ui

@@ -14,6 +14,8 @@ packages=(
 if [[ "${1:-}" == "--tests" ]]; then
     # A real X server for the end-to-end test and for screenshots.
     packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)
+    # Qt's private headers: the accessibility test switches event reporting on.
+    packages+=(qt6-base-private-dev)
 fi
 
 missing=()

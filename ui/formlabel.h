@@ -1,5 +1,7 @@
 // A label as the forms use it: opaque, text at the top left (or centred),
-// wrapped within its rectangle and cut off at its edges.
+// wrapped within its rectangle and cut off at its edges. Its accessible name
+// is its text, and QLabel announces each new text; an accessible name of its
+// own would silence that, so it is given none.
 #pragma once
 
 #include <QLabel>

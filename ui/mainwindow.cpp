@@ -246,6 +246,28 @@ void MainWindow::buildPlayButtons()
 
     for (Button off : { Button::r1stop, Button::r2stop, Button::r3stop, Button::autostop })
         button(off)->setEnabled(false);
+    describeReelButtons();
+}
+
+// "stop", "▲" and "▼" stand under every reel; heard without the picture,
+// the caption alone does not say which reel a button moves. The caption stays
+// the button's name, and the description tells the reel and the move.
+void MainWindow::describeReelButtons()
+{
+    struct ReelButtons {
+        Button stop, up, down;
+        QString reel;
+    };
+    const ReelButtons reels[3] = {
+        { Button::r1stop, Button::r1ue, Button::r1sita, QStringLiteral("左リール") },
+        { Button::r2stop, Button::r2ue, Button::r2sita, QStringLiteral("中リール") },
+        { Button::r3stop, Button::r3ue, Button::r3sita, QStringLiteral("右リール") },
+    };
+    for (const ReelButtons &r : reels) {
+        button(r.stop)->setAccessibleDescription(r.reel + QStringLiteral("を止めます"));
+        button(r.up)->setAccessibleDescription(r.reel + QStringLiteral("を１コマ上へ動かします"));
+        button(r.down)->setAccessibleDescription(r.reel + QStringLiteral("を１コマ下へ動かします"));
+    }
 }
 
 // The speed boxes are reached with the mouse only.
@@ -309,6 +331,9 @@ void MainWindow::setFocus(Button which) { button(which)->setFocus(Qt::OtherFocus
 void MainWindow::setCaption(reel::Label label, std::string_view text)
 {
     FormLabel *target = label == reel::Label::lbyakumei ? m_lbyakumei : m_lbtamaya;
+    // A new text reaches assistive tools as the label's NameChanged, which
+    // QLabel sends itself (Qt 6.4 has no live regions). Sending one here as
+    // well would have the message read out twice.
     target->setText(fromUtf8(text));
 }
 

@@ -66,6 +66,7 @@ private:
     void buildMessages();
     void buildFrameButtons();
     void buildPlayButtons();
+    void describeReelButtons();
     void buildSpeedSettings();
     void connectButtons();
     void discardHelpWindows();

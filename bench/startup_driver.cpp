@@ -134,6 +134,16 @@ int main(int argc, char **argv)
     for (int p = 0; p < 2; ++p)
         std::printf("%-40s %10.1f %10.1f %10.1f %12.1f %12.1f\n", programs[p], summary[p].time,
             summary[p].timeMin, summary[p].timeMax, summary[p].rss, summary[p].rssMax);
+    for (int p = 0; p < 2; ++p) {
+        std::vector<double> times;
+        for (const Run &run : results[p])
+            times.push_back(run.milliseconds);
+        std::sort(times.begin(), times.end());
+        std::printf("%s, every run in ms:", programs[p]);
+        for (double t : times)
+            std::printf(" %.0f", t);
+        std::printf("\n");
+    }
     std::printf("ratio of medians: time %.2f, peak RSS %.2f (goal <= 1.3 both)\n",
         summary[0].time / summary[1].time, summary[0].rss / summary[1].rss);
     return 0;

@@ -11,7 +11,9 @@ set -euo pipefail
 program=$(realpath "$1")
 data=$(realpath "$2")
 skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+source "$(dirname "$0")/xsession.sh"
 
 for tool in Xvfb xdotool import convert xdpyinfo; do
     command -v "$tool" > /dev/null || skip "$tool is not installed"
@@ -27,18 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number: the first without a lock file.
-display=99
-while [[ -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do
-    xdpyinfo > /dev/null 2>&1 && break
-    kill -0 "$xvfb_pid" 2> /dev/null || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-xdpyinfo > /dev/null 2>&1 || skip "Xvfb did not answer"
+start_xvfb 99 "$work/xvfb.log" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 cp "$data"/r1.bmp "$data"/r2.bmp "$data"/r3.bmp "$work/"
 cd "$work"
@@ -46,37 +37,22 @@ unset QT_QPA_PLATFORM
 "$program" > app.log 2>&1 &
 app_pid=$!
 
-# The visible window of the program whose size is W x H, or nothing.
-window_sized() {
+main_window_of() {
     local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2> /dev/null); do
-        if xdotool getwindowgeometry "$id" 2> /dev/null | grep -q "Geometry: $1x$2"; then
-            echo "$id"
-            return
-        fi
-    done
+    id=$(wait_window "$app_pid" "$1" "$2")
+    [[ -n $id ]] || fail "no ${1}x$2 window appeared: $(cat app.log)"
+    echo "$id"
 }
-wait_window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(window_sized "$1" "$2")
-        [[ -n $id ]] && { echo "$id"; return; }
-        kill -0 "$app_pid" 2> /dev/null || fail "the program ended early: $(cat app.log)"
-        sleep 0.1
-    done
-    fail "no ${1}x$2 window appeared"
-}
-origin() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
 
 # Title window: Enter presses OK.
-title=$(wait_window 405 230)
-read -r tx ty < <(origin "$title")
+title=$(main_window_of 405 230)
+read -r tx ty < <(window_origin "$title")
 xdotool mousemove $((tx + 200)) $((ty + 40))
 sleep 0.3
 xdotool key Return
 
-main=$(wait_window 677 425)
-read -r mx my < <(origin "$main")
+main=$(main_window_of 677 425)
+read -r mx my < <(window_origin "$main")
 xdotool mousemove $((mx + 600)) $((my + 20))
 sleep 0.5
 

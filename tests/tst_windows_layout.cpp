@@ -619,7 +619,8 @@ void WindowsLayoutTest::strips()
     for (int reel = 0; reel < 3; ++reel) {
         auto *image = m_main->findChild<QLabel *>(QStringLiteral("Image%1").arg(reel + 1));
         QVERIFY(image);
-        QCOMPARE(image->geometry(), QRect(lefts[reel] / 15, -20280 / 15, 100, 1680));
+        const QRect onWindow(image->mapTo(m_main.get(), QPoint(0, 0)), image->size());
+        QCOMPARE(onWindow, QRect(lefts[reel] / 15, -20280 / 15, 100, 1680));
         QCOMPARE(image->pixmap().size(), QSize(100, 1680));
         QCOMPARE(image->pixmap().toImage().pixel(0, 700), uitest::rowColour(reel, 700));
         QCOMPARE(m_main->pictureTop(reel), -20280.0f);

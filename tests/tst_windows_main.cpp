@@ -34,6 +34,36 @@ float twipsAtPosition(int position) { return float(position * 975 - 20280); }
 // 1663 − 65p fill the opening.
 int pictureRow(int y, int position) { return 1393 - 65 * position + (y - kOpeningTop); }
 
+// What the paint events of a window and its controls cover, by control name,
+// in pixels of the window's client area.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget *window)
+        : m_window(window)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~PaintRecorder() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    QMap<QString, QRegion> painted;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (event->type() != QEvent::Paint || !widget
+            || (widget != m_window && !m_window->isAncestorOf(widget)))
+            return false;
+        const QPoint offset = widget == m_window ? QPoint() : widget->mapTo(m_window, QPoint());
+        painted[widget->objectName()]
+            += static_cast<QPaintEvent *>(event)->region().translated(offset);
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
 // Runs `action` inside a local event loop and returns the loop's exit code,
 // or 99 if nothing ended it within five seconds.
 int exitCodeAfter(const std::function<void()> &action)
@@ -59,6 +89,8 @@ private slots:
     void stepButtonMovesItsStrip_data();
     void stepButtonMovesItsStrip();
     void pictureTopKeepsTheExactValue();
+    void stepRepaintsOnlyItsReelWindow_data();
+    void stepRepaintsOnlyItsReelWindow();
     void keyboardPlaysAWholeGame();
     void enterPressesExactlyAsAClick_data();
     void enterPressesExactlyAsAClick();
@@ -79,6 +111,12 @@ private:
     ui::PushButton *button(const QString &name) const
     {
         return qobject_cast<ui::PushButton *>(control(name));
+    }
+    // The top edge of a strip picture in pixels of the client area.
+    int pictureTopOnWindow(int reel) const
+    {
+        const QWidget *image = control(QStringLiteral("Image%1").arg(reel + 1));
+        return image->mapTo(m_main.get(), QPoint(0, 0)).y();
     }
 
     ui::StripPictures m_pictures;
@@ -183,8 +221,7 @@ void WindowsMainTest::stepButtonMovesItsStrip()
 
     QTest::mouseClick(this->button(button), Qt::LeftButton);
     QCOMPARE(m_main->pictureTop(reel), twipsAtPosition(position));
-    auto *image = m_main->findChild<QLabel *>(QStringLiteral("Image%1").arg(reel + 1));
-    QCOMPARE(image->y(), -1352 + 65 * position);
+    QCOMPARE(pictureTopOnWindow(reel), -1352 + 65 * position);
     for (int other = 0; other < 3; ++other) {
         if (other != reel)
             QCOMPARE(m_main->pictureTop(other), twipsAtPosition(0));
@@ -205,10 +242,45 @@ void WindowsMainTest::pictureTopKeepsTheExactValue()
 {
     m_main->setPictureTop(1, -19305.0f);
     QCOMPARE(m_main->pictureTop(1), -19305.0f);
-    QCOMPARE(m_main->findChild<QLabel *>("Image2")->y(), -1287);
+    QCOMPARE(pictureTopOnWindow(1), -1287);
     m_main->setPictureTop(2, 100.4f);
     QCOMPARE(m_main->pictureTop(2), 100.4f);
-    QCOMPARE(m_main->findChild<QLabel *>("Image3")->y(), 7);
+    QCOMPARE(pictureTopOnWindow(2), 7);
+}
+
+void WindowsMainTest::stepRepaintsOnlyItsReelWindow_data()
+{
+    QTest::addColumn<int>("reel");
+    QTest::newRow("left") << 0;
+    QTest::newRow("centre") << 1;
+    QTest::newRow("right") << 2;
+}
+
+// A spin moves a strip at every tick: that must repaint the reel's window
+// alone, not the frame buttons, the stop buttons or the other reels.
+void WindowsMainTest::stepRepaintsOnlyItsReelWindow()
+{
+    QFETCH(int, reel);
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QCoreApplication::processEvents();
+
+    PaintRecorder recorder(m_main.get());
+    m_main->setPictureTop(reel, twipsAtPosition(7));
+    const QString image = QStringLiteral("Image%1").arg(reel + 1);
+    QTRY_VERIFY(recorder.painted.contains(image));
+
+    const QRect opening(
+        kOpeningLefts[reel], kOpeningTop, kOpeningWidth, kOpeningBottom - kOpeningTop + 1);
+    for (auto it = recorder.painted.cbegin(); it != recorder.painted.cend(); ++it) {
+        const QRect bounds = it.value().boundingRect();
+        QVERIFY2(opening.contains(bounds),
+            qPrintable(QStringLiteral("%1 painted (%2, %3) %4 × %5")
+                           .arg(it.key())
+                           .arg(bounds.x())
+                           .arg(bounds.y())
+                           .arg(bounds.width())
+                           .arg(bounds.height())));
+    }
 }
 
 // Enter on start, then Enter on each stop, with TAB where the focus has to

@@ -31,6 +31,11 @@ constexpr qreal kTableBlank = 0.4;
 // Where the strip pictures stand when the window opens: position 0.
 constexpr float kTopAtPositionZero = -20280.0f;
 constexpr std::array<int, 3> kPictureLefts { 1560, 3240, 4920 };
+// The reel windows: the part of each strip that the frame buttons leave open.
+constexpr std::array<int, 3> kOpeningLefts { 1575, 3255, 4935 };
+constexpr int kOpeningTop = 615;
+constexpr int kOpeningWidth = 1425;
+constexpr int kOpeningHeight = 4065;
 
 std::size_t indexOf(Button button) { return static_cast<std::size_t>(button); }
 
@@ -81,18 +86,27 @@ void MainWindow::showCentred()
     show();
 }
 
-// The strips, and the two framing lines across the reel windows. The frame
-// buttons, made later, cover the strips outside the reel windows.
+// The strips, and the two framing lines across the reel windows. Each strip
+// lies in a child the size of its reel window, which cuts it where the frame
+// buttons, made later, stand: a step then repaints that reel window alone, not
+// the picture's whole column of the window with every button over it.
 void MainWindow::buildReelArea(const StripPictures &pictures)
 {
+    const char *openingNames[3] = { "ReelWindow1", "ReelWindow2", "ReelWindow3" };
     const char *names[3] = { "Image1", "Image2", "Image3" };
     for (int reel = 0; reel < 3; ++reel) {
-        auto *image = new QLabel(this);
+        const auto r = std::size_t(reel);
+        // Transparent: where a picture does not reach, the window shows.
+        auto *opening = new QWidget(this);
+        opening->setObjectName(QString::fromLatin1(openingNames[reel]));
+        opening->setGeometry(
+            toPixels(Twips { kOpeningLefts[r], kOpeningTop, kOpeningWidth, kOpeningHeight }));
+        auto *image = new QLabel(opening);
         image->setObjectName(QString::fromLatin1(names[reel]));
-        image->setPixmap(QPixmap::fromImage(pictures.images[std::size_t(reel)]));
+        image->setPixmap(QPixmap::fromImage(pictures.images[r]));
         image->resize(image->pixmap().size());
-        image->move(toPixels(kPictureLefts[std::size_t(reel)]), 0);
-        m_images[std::size_t(reel)] = image;
+        image->move(toPixels(kPictureLefts[r]) - opening->x(), 0);
+        m_images[r] = image;
         setPictureTop(reel, kTopAtPositionZero);
     }
     FormBuilder form(this);
@@ -344,12 +358,14 @@ void MainWindow::setText(reel::TextBox box, std::string_view text)
     textBox(box)->setText(fromUtf8(text));
 }
 
-// The top is kept exactly as given; the picture stands at the nearest pixel.
+// The top is kept exactly as given; the picture stands at the nearest pixel
+// of the main window, counted here from the top of its reel window.
 void MainWindow::setPictureTop(int reel, float twips)
 {
     m_pictureTops[std::size_t(reel)] = twips;
     QLabel *image = m_images[std::size_t(reel)];
-    image->move(image->x(), qRound(twips / float(kTwipsPerPixel)));
+    const int top = qRound(twips / float(kTwipsPerPixel));
+    image->move(image->x(), top - image->parentWidget()->y());
 }
 
 float MainWindow::pictureTop(int reel) const { return m_pictureTops[std::size_t(reel)]; }

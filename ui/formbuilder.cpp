@@ -8,6 +8,19 @@
 
 namespace ui {
 
+namespace {
+
+// Every control of a form is named, placed in twips and set in the Gothic face.
+template <typename Widget> Widget *placed(Widget *widget, const char *name, Twips rect, TextFont font)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(toPixels(rect));
+    widget->setFont(gothicFont(font));
+    return widget;
+}
+
+} // namespace
+
 int toPixels(int twips)
 {
     // Rounds half away from zero, for negative offsets as well.
@@ -33,10 +46,7 @@ void setUpForm(QWidget *form, const char *name, int widthTwips, int heightTwips)
 
 FormLabel *FormBuilder::label(const char *name, Twips rect, const QString &text, TextFont font)
 {
-    auto *label = new FormLabel(text, m_form);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(toPixels(rect));
-    label->setFont(gothicFont(font));
+    auto *label = placed(new FormLabel(text, m_form), name, rect, font);
     label->setColours(
         systemColour(SystemColour::ButtonText), systemColour(SystemColour::ButtonFace));
     return label;
@@ -44,29 +54,18 @@ FormLabel *FormBuilder::label(const char *name, Twips rect, const QString &text,
 
 PushButton *FormBuilder::button(const char *name, Twips rect, const QString &caption, TextFont font)
 {
-    auto *button = new PushButton(caption, m_form);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(toPixels(rect));
-    button->setFont(gothicFont(font));
-    return button;
+    return placed(new PushButton(caption, m_form), name, rect, font);
 }
 
 GraphicalButton *FormBuilder::graphicalButton(
     const char *name, Twips rect, const QString &caption, TextFont font, const QColor &face)
 {
-    auto *button = new GraphicalButton(caption, face, m_form);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(toPixels(rect));
-    button->setFont(gothicFont(font));
-    return button;
+    return placed(new GraphicalButton(caption, face, m_form), name, rect, font);
 }
 
 QLineEdit *FormBuilder::textBox(const char *name, Twips rect, const QString &text, TextFont font)
 {
-    auto *box = new QLineEdit(text, m_form);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(toPixels(rect));
-    box->setFont(gothicFont(font));
+    auto *box = placed(new QLineEdit(text, m_form), name, rect, font);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, systemColour(SystemColour::WindowBackground));
     palette.setColor(QPalette::Text, systemColour(SystemColour::WindowText));

@@ -11,7 +11,8 @@ namespace ui {
 namespace {
 
 // Every control of a form is named, placed in twips and set in the Gothic face.
-template <typename Widget> Widget *placed(Widget *widget, const char *name, Twips rect, TextFont font)
+template <typename Widget>
+Widget *placed(Widget *widget, const char *name, Twips rect, TextFont font)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(toPixels(rect));

@@ -29,8 +29,9 @@ int main(int argc, char **argv)
                 std::cerr << "cannot read " << file << '\n';
                 return 1;
             }
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+            const std::vector<char> bytes { std::istreambuf_iterator<char>(in), {} };
+            LLVMFuzzerTestOneInput(
+                reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
             ++inputs;
         }
     }

@@ -11,6 +11,7 @@ constexpr std::string_view kCheer = "か～ぎ～や～！";
 
 // Indexed by code number − 1. The lines are spelt out whole so that each text
 // can be compared with the chart by eye; a line break is CR LF.
+// clang-format off
 constexpr std::array<Message, kCodeCount> kMessages{{
     {"やったね！ＢＩＧです。\r\n目指せ！７１１枚。", kCheer},                      // J01
     {"残念！ＲＥＧです。", kCheer},                                                  // J02
@@ -51,6 +52,7 @@ constexpr std::array<Message, kCodeCount> kMessages{{
     {"リーチ目だけど、\r\n止まらない？\r\n左、右の２確目", ""},                      // J37
     {"リーチ目だけど、\r\n止まらない？中段\r\n三尺、三尺、リプレイ", ""},            // J38
 }};
+// clang-format on
 
 } // namespace
 

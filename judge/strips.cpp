@@ -9,6 +9,7 @@ namespace {
 using enum Symbol;
 
 // Cells 1..21, top to bottom, of the left, centre and right reel.
+// clang-format off
 constexpr std::array<std::array<Symbol, 21>, kReels> kStrips{{
     {ao7, cherry, ooyama, sanjaku, regplate, replay, ao7, sanjaku, ooyama, sanjaku, replay,
      ooyama, ao7, cherry, sanjaku, replay, vsign, vsign, vsign, sanjaku, replay},
@@ -17,6 +18,7 @@ constexpr std::array<std::array<Symbol, 21>, kReels> kStrips{{
     {ao7, sanjaku, ooyama, replay, cherry, sanjaku, ooyama, replay, regplate, sanjaku, cherry,
      replay, vsign, sanjaku, ooyama, replay, cherry, sanjaku, ooyama, replay, cherry},
 }};
+// clang-format on
 
 } // namespace
 
@@ -43,12 +45,12 @@ Symbol symbolAt(int reel, int cell)
 
 Grid gridFor(int left, int centre, int right)
 {
-    const std::array<int, kReels> top{left, centre, right};
-    Grid grid{};
+    const std::array<int, kReels> top { left, centre, right };
+    Grid grid {};
     for (int row = 0; row < 3; ++row)
         for (int reel = 0; reel < kReels; ++reel)
-            grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(reel)] =
-                symbolAt(reel, cellBelow(top[static_cast<std::size_t>(reel)], row));
+            grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(reel)]
+                = symbolAt(reel, cellBelow(top[static_cast<std::size_t>(reel)], row));
     return grid;
 }
 
@@ -58,8 +60,8 @@ std::array<Symbol, kReels> symbolsOn(const Grid &grid, Line line)
     case Line::top: return grid[0];
     case Line::middle: return grid[1];
     case Line::bottom: return grid[2];
-    case Line::fallingDiagonal: return {grid[0][0], grid[1][1], grid[2][2]};
-    case Line::risingDiagonal: return {grid[2][0], grid[1][1], grid[0][2]};
+    case Line::fallingDiagonal: return { grid[0][0], grid[1][1], grid[2][2] };
+    case Line::risingDiagonal: return { grid[2][0], grid[1][1], grid[0][2] };
     }
     throw std::out_of_range("judge::symbolsOn: no such line");
 }

@@ -31,8 +31,8 @@ Grid gridFor(int left, int centre, int right);
 
 // The five lines a result can stand on.
 enum class Line : std::uint8_t { top, middle, bottom, fallingDiagonal, risingDiagonal };
-inline constexpr std::array<Line, 5> kLines{Line::top, Line::middle, Line::bottom,
-                                            Line::fallingDiagonal, Line::risingDiagonal};
+inline constexpr std::array<Line, 5> kLines { Line::top, Line::middle, Line::bottom,
+    Line::fallingDiagonal, Line::risingDiagonal };
 
 // The symbols on a line, left to right. The falling diagonal runs from the
 // left reel's top row to the right reel's bottom row, the rising one from the

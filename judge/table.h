@@ -61,10 +61,11 @@ public:
 private:
     static std::size_t index(int left, int centre, int right)
     {
-        return static_cast<std::size_t>(((left - 1) * kCells + (centre - 1)) * kCells + (right - 1));
+        return static_cast<std::size_t>(
+            ((left - 1) * kCells + (centre - 1)) * kCells + (right - 1));
     }
 
-    std::array<Code, kPatterns> codes_{};
+    std::array<Code, kPatterns> codes_ {};
 };
 
 // The machine's judgement, built on first use.

@@ -20,7 +20,7 @@ public:
     // Hooks the four timers' ticks to Timer1_Timer … Timer4_Timer. The view
     // and the timers must outlive the controller.
     MainController(MainView &view, IntervalTimer &timer1, IntervalTimer &timer2,
-                   IntervalTimer &timer3, IntervalTimer &timer4);
+        IntervalTimer &timer3, IntervalTimer &timer4);
 
     // Button handlers, named after the buttons.
     void cmstart_Click();

@@ -13,11 +13,20 @@ namespace reel {
 // named as their objectNames.
 enum class Button {
     cmstart,
-    r1stop, r2stop, r3stop,
-    r1ue, r1sita, r2ue, r2sita, r3ue, r3sita,
+    r1stop,
+    r2stop,
+    r3stop,
+    r1ue,
+    r1sita,
+    r2ue,
+    r2sita,
+    r3ue,
+    r3sita,
     cmend,
-    autostart, autostop,
-    Cmkaisetu, Cmsousa,
+    autostart,
+    autostop,
+    Cmkaisetu,
+    Cmsousa,
 };
 
 enum class Label { lbyakumei, lbtamaya };

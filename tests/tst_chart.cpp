@@ -22,7 +22,7 @@ Run runChart(const QStringList &args)
         argv.push_back(arg.toStdString());
     std::ostringstream out, err;
     const int status = chart::run(argv, out, err);
-    return {status, out.str(), err.str()};
+    return { status, out.str(), err.str() };
 }
 
 // A strict RFC 4180 reader: records end in CR LF, quoted fields may hold
@@ -99,15 +99,15 @@ private slots:
 
 void TestChart::csvRoundTrip()
 {
-    const Run run = runChart({"--format", "csv"});
+    const Run run = runChart({ "--format", "csv" });
     QCOMPARE(run.status, 0);
     QVERIFY(run.err.empty());
     std::vector<std::vector<std::string>> records;
     QVERIFY(readCsv(run.out, records));
     QCOMPARE(records.size(), std::size_t(judge::kPatterns + 1));
-    QCOMPARE(records[0], (std::vector<std::string>{"left", "centre", "right", "code", "yakumei",
-                                                   "tamaya", "left_reel", "centre_reel",
-                                                   "right_reel"}));
+    QCOMPARE(records[0],
+        (std::vector<std::string> { "left", "centre", "right", "code", "yakumei", "tamaya",
+            "left_reel", "centre_reel", "right_reel" }));
     std::size_t i = 1;
     for (int l = 1; l <= judge::kCells; ++l)
         for (int c = 1; c <= judge::kCells; ++c)
@@ -126,23 +126,24 @@ void TestChart::csvRoundTrip()
             }
     // A three-line message keeps its CR LF inside the quoted field.
     QVERIFY(run.out.find("\"リーチ目だけど、\r\n止まらない？中段\r\n三尺、三尺、リプレイ\"")
-            != std::string::npos);
+        != std::string::npos);
 }
 
 void TestChart::csvFilteredByCode()
 {
-    const Run run = runChart({"--code", "J04", "--format", "csv", "--code", "J33"});
+    const Run run = runChart({ "--code", "J04", "--format", "csv", "--code", "J33" });
     QCOMPARE(run.status, 0);
     std::vector<std::vector<std::string>> records;
     QVERIFY(readCsv(run.out, records));
     QCOMPARE(records.size(), std::size_t(3));
     QCOMPARE(records[1][0] + records[1][1] + records[1][2] + records[1][3], std::string("3214J04"));
-    QCOMPARE(records[2][0] + records[2][1] + records[2][2] + records[2][3], std::string("18111J33"));
+    QCOMPARE(
+        records[2][0] + records[2][1] + records[2][2] + records[2][3], std::string("18111J33"));
 }
 
 void TestChart::singlePattern()
 {
-    const Run run = runChart({"3", "2", "14"});
+    const Run run = runChart({ "3", "2", "14" });
     QCOMPARE(run.status, 0);
     const QString out = QString::fromStdString(run.out);
     QVERIFY2(out.startsWith("left 3, centre 2, right 14: J04\n"), qPrintable(out));
@@ -151,12 +152,13 @@ void TestChart::singlePattern()
 
 void TestChart::textChartGroupsByResult()
 {
-    const Run run = runChart({"--code", "J38"});
+    const Run run = runChart({ "--code", "J38" });
     QCOMPARE(run.status, 0);
     const QString out = QString::fromStdString(run.out);
-    QVERIFY2(out.startsWith(QStringLiteral(
-                 "== J38  リーチ目だけど、 / 止まらない？中段 / 三尺、三尺、リプレイ  (6 patterns)\n")),
-             qPrintable(out));
+    QVERIFY2(
+        out.startsWith(QStringLiteral(
+            "== J38  リーチ目だけど、 / 止まらない？中段 / 三尺、三尺、リプレイ  (6 patterns)\n")),
+        qPrintable(out));
     QCOMPARE(out.count("  left "), 6);
     QVERIFY(!out.contains("== J37"));
     // The middle row of every J38 pattern shows sanjaku, sanjaku, replay.
@@ -169,18 +171,18 @@ void TestChart::textChartGroupsByResult()
 void TestChart::badArguments_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("not a number") << QStringList{"3", "x", "14"};
-    QTest::newRow("cell 0") << QStringList{"0", "2", "14"};
-    QTest::newRow("cell 22") << QStringList{"3", "2", "22"};
-    QTest::newRow("negative") << QStringList{"3", "2", "-1"};
-    QTest::newRow("two cells") << QStringList{"3", "2"};
-    QTest::newRow("four cells") << QStringList{"3", "2", "1", "1"};
-    QTest::newRow("unknown code") << QStringList{"--code", "J39"};
-    QTest::newRow("code lower-case") << QStringList{"--code", "j01"};
-    QTest::newRow("code without value") << QStringList{"--code"};
-    QTest::newRow("unknown format") << QStringList{"--format", "xml"};
-    QTest::newRow("unknown option") << QStringList{"--colour"};
-    QTest::newRow("code with one pattern") << QStringList{"--code", "J01", "1", "1", "1"};
+    QTest::newRow("not a number") << QStringList { "3", "x", "14" };
+    QTest::newRow("cell 0") << QStringList { "0", "2", "14" };
+    QTest::newRow("cell 22") << QStringList { "3", "2", "22" };
+    QTest::newRow("negative") << QStringList { "3", "2", "-1" };
+    QTest::newRow("two cells") << QStringList { "3", "2" };
+    QTest::newRow("four cells") << QStringList { "3", "2", "1", "1" };
+    QTest::newRow("unknown code") << QStringList { "--code", "J39" };
+    QTest::newRow("code lower-case") << QStringList { "--code", "j01" };
+    QTest::newRow("code without value") << QStringList { "--code" };
+    QTest::newRow("unknown format") << QStringList { "--format", "xml" };
+    QTest::newRow("unknown option") << QStringList { "--colour" };
+    QTest::newRow("code with one pattern") << QStringList { "--code", "J01", "1", "1", "1" };
 }
 
 void TestChart::badArguments()
@@ -196,7 +198,7 @@ void TestChart::badArguments()
 
 void TestChart::help()
 {
-    const Run run = runChart({"--help"});
+    const Run run = runChart({ "--help" });
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.find("--format") != std::string::npos);
     QVERIFY(run.out.find("LEFT CENTRE RIGHT") != std::string::npos);

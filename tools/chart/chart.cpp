@@ -15,23 +15,23 @@ namespace chart {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: reachme-chart [--format text|csv] [--code Jnn]...\n"
-    "       reachme-chart LEFT CENTRE RIGHT\n"
-    "\n"
-    "Prints the reach-me chart: the result of every pattern of top-row cells\n"
-    "(left, centre, right reel, each 1..21) with the symbols the three reel\n"
-    "windows show.\n"
-    "\n"
-    "  --format text   a readable chart grouped by result (the default)\n"
-    "  --format csv    every pattern as one CSV row (RFC 4180, UTF-8), sorted by\n"
-    "                  left, centre, right, with the columns\n"
-    "                  left,centre,right,code,yakumei,tamaya,left_reel,centre_reel,right_reel\n"
-    "  --code Jnn      only the patterns with result Jnn (J01 .. J38); repeatable\n"
-    "  --help          this text\n"
-    "\n"
-    "With three cell numbers it judges that one pattern and prints its texts.\n"
-    "Exit status: 0 done, 2 bad arguments.\n";
+constexpr std::string_view kUsage
+    = "Usage: reachme-chart [--format text|csv] [--code Jnn]...\n"
+      "       reachme-chart LEFT CENTRE RIGHT\n"
+      "\n"
+      "Prints the reach-me chart: the result of every pattern of top-row cells\n"
+      "(left, centre, right reel, each 1..21) with the symbols the three reel\n"
+      "windows show.\n"
+      "\n"
+      "  --format text   a readable chart grouped by result (the default)\n"
+      "  --format csv    every pattern as one CSV row (RFC 4180, UTF-8), sorted by\n"
+      "                  left, centre, right, with the columns\n"
+      "                  left,centre,right,code,yakumei,tamaya,left_reel,centre_reel,right_reel\n"
+      "  --code Jnn      only the patterns with result Jnn (J01 .. J38); repeatable\n"
+      "  --help          this text\n"
+      "\n"
+      "With three cell numbers it judges that one pattern and prints its texts.\n"
+      "Exit status: 0 done, 2 bad arguments.\n";
 
 struct Pattern {
     int left, centre, right;
@@ -41,12 +41,14 @@ struct Pattern {
 struct Options {
     bool csv = false;
     std::set<judge::Code> codes; // empty: every code
-    std::vector<int> cells;      // 0 or 3 cell numbers
+    std::vector<int> cells; // 0 or 3 cell numbers
 };
 
 class UsageError {
 public:
-    explicit UsageError(std::string message) : message(std::move(message)) {}
+    explicit UsageError(std::string message)
+        : message(std::move(message))
+    { }
     std::string message;
 };
 
@@ -102,7 +104,7 @@ std::vector<Pattern> patterns(const Options &options)
     auto add = [&](int l, int c, int r) {
         const judge::Code code = judge::judge(l, c, r);
         if (options.codes.empty() || options.codes.count(code))
-            all.push_back({l, c, r, code});
+            all.push_back({ l, c, r, code });
     };
     if (!options.cells.empty()) {
         add(options.cells[0], options.cells[1], options.cells[2]);
@@ -136,7 +138,8 @@ std::string reelColumn(const judge::Grid &grid, int reel)
     for (int row = 0; row < 3; ++row) {
         if (row)
             column += ' ';
-        column += judge::symbolName(grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(reel)]);
+        column += judge::symbolName(
+            grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(reel)]);
     }
     return column;
 }
@@ -148,8 +151,8 @@ void writeCsv(const std::vector<Pattern> &rows, std::ostream &out)
         const judge::Message m = judge::message(p.code);
         const judge::Grid grid = judge::gridFor(p.left, p.centre, p.right);
         out << p.left << ',' << p.centre << ',' << p.right << ',' << judge::name(p.code) << ','
-            << csvField(m.yakumei) << ',' << csvField(m.tamaya) << ',' << reelColumn(grid, 0)
-            << ',' << reelColumn(grid, 1) << ',' << reelColumn(grid, 2) << "\r\n";
+            << csvField(m.yakumei) << ',' << csvField(m.tamaya) << ',' << reelColumn(grid, 0) << ','
+            << reelColumn(grid, 1) << ',' << reelColumn(grid, 2) << "\r\n";
     }
 }
 
@@ -166,7 +169,7 @@ std::string oneLine(std::string_view text)
 void writeGrid(const Pattern &p, std::ostream &out)
 {
     const judge::Grid grid = judge::gridFor(p.left, p.centre, p.right);
-    static constexpr std::array<const char *, 3> kRowNames{"top   ", "middle", "bottom"};
+    static constexpr std::array<const char *, 3> kRowNames { "top   ", "middle", "bottom" };
     for (std::size_t row = 0; row < 3; ++row) {
         out << "    " << kRowNames[row];
         for (judge::Symbol symbol : grid[row])
@@ -179,8 +182,8 @@ void writeText(const std::vector<Pattern> &rows, std::ostream &out)
 {
     for (int n = 1; n <= judge::kCodeCount; ++n) {
         const judge::Code code = judge::codeFromNumber(n);
-        const auto count = std::count_if(rows.begin(), rows.end(),
-                                         [&](const Pattern &p) { return p.code == code; });
+        const auto count = std::count_if(
+            rows.begin(), rows.end(), [&](const Pattern &p) { return p.code == code; });
         if (count == 0)
             continue;
         const judge::Message m = judge::message(code);
@@ -205,7 +208,8 @@ void writeOne(const Pattern &p, std::ostream &out)
     out << "left " << p.left << ", centre " << p.centre << ", right " << p.right << ": "
         << judge::name(p.code) << '\n';
     std::string_view text = m.yakumei;
-    for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(at + 2))
+    for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos;
+         text.remove_prefix(at + 2))
         out << "  " << text.substr(0, at) << '\n';
     out << "  " << text << '\n';
     if (!m.tamaya.empty())

@@ -36,6 +36,20 @@ std::string_view symbolName(Symbol symbol)
     throw std::out_of_range("judge::symbolName: no such symbol");
 }
 
+std::string_view symbolWord(Symbol symbol)
+{
+    switch (symbol) {
+    case ao7: return "青７";
+    case vsign: return "Ｖサイン";
+    case regplate: return "雷光丸";
+    case replay: return "リプレイ";
+    case sanjaku: return "３尺玉";
+    case ooyama: return "大山";
+    case cherry: return "チェリー";
+    }
+    throw std::out_of_range("judge::symbolWord: no such symbol");
+}
+
 Symbol symbolAt(int reel, int cell)
 {
     if (reel < 0 || reel >= kReels || cell < 1 || cell > 21)

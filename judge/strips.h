@@ -15,8 +15,15 @@ enum class Symbol : std::uint8_t { ao7, vsign, regplate, replay, sanjaku, ooyama
 inline constexpr int kSymbolCount = 7;
 inline constexpr int kReels = 3; // 0 left, 1 centre, 2 right
 
-// "ao7", "vsign", …
+// "ao7", "vsign", …: the names scripts read.
 std::string_view symbolName(Symbol symbol);
+
+// The words players use: "青７", "Ｖサイン", "雷光丸", "リプレイ", "３尺玉",
+// "大山", "チェリー" (UTF-8).
+std::string_view symbolWord(Symbol symbol);
+
+inline constexpr std::array<Symbol, kSymbolCount> kSymbols { Symbol::ao7, Symbol::vsign,
+    Symbol::regplate, Symbol::replay, Symbol::sanjaku, Symbol::ooyama, Symbol::cherry };
 
 // The symbol of cell 1..21 on reel 0..2; throws std::out_of_range otherwise.
 Symbol symbolAt(int reel, int cell);

@@ -1,8 +1,8 @@
 // The Qt side of the reel controller's needs: interval timers with our own
 // semantics, and reading the strip pictures from the working directory.
+#include "ui/lifetime.h"
 #include "ui/looks.h"
 #include "ui/qtintervaltimer.h"
-#include "ui/runtimeerror.h"
 #include "ui/strippictures.h"
 #include "ui_testpictures.h"
 
@@ -25,11 +25,15 @@ private slots:
     void styleChosenByUser_data();
     void styleChosenByUser();
     void runTimeErrorIsReportedAndEndsProgram();
+
+private:
+    // The timers under test live in a program that never ends.
+    ui::Lifetime m_lifetime { [](int) { QFAIL("the program ended"); }, [](const QString &) {} };
 };
 
 void UiPlatformTest::timerStartsDisabled()
 {
-    ui::QtIntervalTimer timer;
+    ui::QtIntervalTimer timer(m_lifetime);
     QVERIFY(!timer.isEnabled());
     QCOMPARE(timer.interval(), 0);
     timer.setInterval(-3);
@@ -41,7 +45,8 @@ void UiPlatformTest::timerStartsDisabled()
 // One short real-time window watches every case at once.
 void UiPlatformTest::timerTicksOnlyWithPositiveInterval()
 {
-    ui::QtIntervalTimer zero, negative, positive, disabled, laterPositive;
+    ui::QtIntervalTimer zero(m_lifetime), negative(m_lifetime), positive(m_lifetime),
+        disabled(m_lifetime), laterPositive(m_lifetime);
     int zeroTicks = 0, negativeTicks = 0, positiveTicks = 0, disabledTicks = 0, laterTicks = 0;
     zero.onTick = [&] { ++zeroTicks; };
     negative.onTick = [&] { ++negativeTicks; };
@@ -80,7 +85,7 @@ void UiPlatformTest::timerTicksOnlyWithPositiveInterval()
 
 void UiPlatformTest::timerThatDisablesItselfStopsTicking()
 {
-    ui::QtIntervalTimer timer;
+    ui::QtIntervalTimer timer(m_lifetime);
     int ticks = 0;
     timer.onTick = [&] {
         ++ticks;
@@ -207,32 +212,22 @@ void UiPlatformTest::styleChosenByUser()
     QCOMPARE(result, chosen);
 }
 
-// A handler's exception becomes a message box, the program ends with status
-// 1, and timers stop calling into the program. Runs last: no event loop of
-// the process runs after the program is told to end.
+// A handler's exception becomes one report, the program ends with status 1,
+// and timers stop calling into the program.
 void UiPlatformTest::runTimeErrorIsReportedAndEndsProgram()
 {
-    QString report;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            report = box->text();
-            box->accept();
-        }
-    });
-    watcher.start(1);
+    QStringList reports;
+    QList<int> exits;
+    ui::Lifetime lifetime([&exits](int status) { exits << status; },
+        [&reports](const QString &description) { reports << description; });
+    lifetime.run([] { throw std::overflow_error("16-bit overflow"); });
+    lifetime.run([] { throw std::overflow_error("a second error"); });
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].contains(QStringLiteral("16-bit overflow")), qPrintable(reports[0]));
+    QCOMPARE(exits, QList<int> { 1 });
+    QVERIFY(lifetime.ending());
 
-    QEventLoop loop;
-    QTimer::singleShot(0, this, [] {
-        ui::guardAgainstRunTimeErrors([] { throw std::overflow_error("16-bit overflow"); });
-    });
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
-    QCOMPARE(loop.exec(), 1);
-    watcher.stop();
-    QVERIFY2(report.contains(QStringLiteral("16-bit overflow")), qPrintable(report));
-    QVERIFY(ui::runTimeErrorReported());
-
-    ui::QtIntervalTimer timer;
+    ui::QtIntervalTimer timer(lifetime);
     int ticks = 0;
     timer.onTick = [&] { ++ticks; };
     timer.setInterval(5);

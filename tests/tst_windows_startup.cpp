@@ -2,7 +2,7 @@
 // with the pictures of the working directory, or the report of a missing one.
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
-#include "ui/startup.h"
+#include "ui/program.h"
 #include "ui_testpictures.h"
 
 #include <QLabel>
@@ -53,7 +53,9 @@ void WindowsStartupTest::titleWindowHandsOverToMainWindow()
     QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
     QVERIFY(QDir::setCurrent(dir.path()));
 
-    ui::startProgram();
+    ui::Lifetime lifetime([](int) { QFAIL("the program ended"); }, [](const QString &) {});
+    ui::Program program(lifetime);
+    program.start();
     QPointer<QWidget> title = topLevel(QStringLiteral("Form4"));
     QVERIFY(title);
     QVERIFY(title->isVisible());
@@ -85,10 +87,11 @@ void WindowsStartupTest::titleWindowHandsOverToMainWindow()
     }
     QVERIFY(QTest::qWaitForWindowActive(main));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmstart"));
-    delete main;
+    QCOMPARE(program.mainWindow(), main);
 }
 
-// Runs last: the report ends the program, and no event loop runs after it.
+// The report comes after the title window is gone, and the program ends with
+// status 1 without a main window.
 void WindowsStartupTest::missingPictureEndsProgram()
 {
     QTemporaryDir dir;
@@ -96,36 +99,29 @@ void WindowsStartupTest::missingPictureEndsProgram()
     QVERIFY(uitest::writeStripPictures(QDir(dir.path()), { 0, 2 }));
     QVERIFY(QDir::setCurrent(dir.path()));
 
-    ui::startProgram();
+    QStringList reports;
+    QList<int> exits;
+    bool titleShownWithReport = true;
+    ui::Lifetime lifetime([&exits](int status) { exits << status; },
+        [&](const QString &description) {
+            reports << description;
+            QWidget *title = topLevel(QStringLiteral("Form4"));
+            titleShownWithReport = title && title->isVisible();
+        });
+    ui::Program program(lifetime);
+    program.start();
     QWidget *title = topLevel(QStringLiteral("Form4"));
     QVERIFY(title);
-    QWidget *ok = title->findChild<QWidget *>(QStringLiteral("Command1"));
+    QTest::keyClick(title->findChild<QWidget *>(QStringLiteral("Command1")), Qt::Key_Return);
+    QTRY_COMPARE(exits, QList<int> { 1 });
 
-    QString report;
-    bool titleShownWithReport = true;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        report = box->text();
-        titleShownWithReport
-            = topLevel(QStringLiteral("Form4")) && topLevel(QStringLiteral("Form4"))->isVisible();
-        box->accept();
-    });
-    watcher.start(1);
-
-    QEventLoop loop;
-    QTimer::singleShot(0, this, [ok] { QTest::keyClick(ok, Qt::Key_Return); });
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
-    const int code = loop.exec();
-    watcher.stop();
-
-    QCOMPARE(code, 1);
-    QVERIFY2(report.contains(QStringLiteral("r2.bmp")), qPrintable(report));
-    QVERIFY2(report.contains(QDir::toNativeSeparators(QDir::currentPath())), qPrintable(report));
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].contains(QStringLiteral("r2.bmp")), qPrintable(reports[0]));
+    QVERIFY2(
+        reports[0].contains(QDir::toNativeSeparators(QDir::currentPath())), qPrintable(reports[0]));
     QVERIFY(!titleShownWithReport);
     QVERIFY(!topLevel(QStringLiteral("riru")));
+    QVERIFY(!program.mainWindow());
 }
 
 QTEST_MAIN(WindowsStartupTest)

@@ -4,13 +4,11 @@
 #include "ui/formlabel.h"
 #include "ui/operationhelp.h"
 #include "ui/pushbutton.h"
-#include "ui/runtimeerror.h"
 #include "ui/termshelp.h"
 #include "ui/windowicon.h"
 #include "ui/windowplacement.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,10 +44,16 @@ QString fromUtf8(std::string_view text)
 
 } // namespace
 
-MainWindow::MainWindow(const StripPictures &pictures)
+MainWindow::MainWindow(const StripPictures &pictures, Lifetime *lifetime)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_ownLifetime(lifetime ? nullptr : std::make_unique<Lifetime>())
+    , m_lifetime(lifetime ? *lifetime : *m_ownLifetime)
+    , m_timer1(m_lifetime)
+    , m_timer2(m_lifetime)
+    , m_timer3(m_lifetime)
+    , m_timer4(m_lifetime)
 {
     setUpForm(this, "riru", 10155, 6375);
     setWindowIcon(logoIcon());
@@ -318,8 +322,7 @@ void MainWindow::connectButtons()
     };
     for (const auto &[which, handler] : handlers) {
         connect(button(which), &PushButton::clicked, this, [this, handler = handler] {
-            if (!runTimeErrorReported())
-                guardAgainstRunTimeErrors([this, handler] { (m_controller.get()->*handler)(); });
+            m_lifetime.run([this, handler] { (m_controller.get()->*handler)(); });
         });
     }
 }
@@ -391,15 +394,15 @@ void MainWindow::reportInputError(reel::TextBox, std::string_view message)
     QMessageBox::warning(this, QStringLiteral("入力エラー"), fromUtf8(message));
 }
 
-// At once: no close events, nothing saved.
-void MainWindow::quit() { QCoreApplication::exit(0); }
+// At once: no close events.
+void MainWindow::quit() { m_lifetime.end(0); }
 
 // The close box ends the program as well, help windows or not.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     discardHelpWindows();
-    QCoreApplication::exit(0);
+    m_lifetime.end(0);
 }
 
 void MainWindow::discardHelpWindows()

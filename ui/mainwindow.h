@@ -5,6 +5,7 @@
 
 #include "reel/controller.h"
 #include "reel/mainview.h"
+#include "ui/lifetime.h"
 #include "ui/qtintervaltimer.h"
 #include "ui/strippictures.h"
 
@@ -27,8 +28,9 @@ class MainWindow : public QWidget, public reel::MainView {
     Q_OBJECT
 public:
     // The pictures must have been read; the window opens at rest with all
-    // reels at position 0.
-    explicit MainWindow(const StripPictures &pictures);
+    // reels at position 0. Without a lifetime of the program's, the window
+    // ends the application's event loop itself.
+    explicit MainWindow(const StripPictures &pictures, Lifetime *lifetime = nullptr);
     ~MainWindow() override;
 
     void showCentred();
@@ -85,6 +87,8 @@ private:
     QPointer<HelpWindow> m_kaisetu;
     QPointer<HelpWindow> m_sousa;
 
+    std::unique_ptr<Lifetime> m_ownLifetime;
+    Lifetime &m_lifetime;
     // Declared before the controller, which unhooks them when it goes.
     QtIntervalTimer m_timer1, m_timer2, m_timer3, m_timer4;
     std::unique_ptr<reel::MainController> m_controller;

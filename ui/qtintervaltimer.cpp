@@ -1,10 +1,11 @@
 #include "ui/qtintervaltimer.h"
 
-#include "ui/runtimeerror.h"
+#include "ui/lifetime.h"
 
 namespace ui {
 
-QtIntervalTimer::QtIntervalTimer()
+QtIntervalTimer::QtIntervalTimer(Lifetime &lifetime)
+    : m_lifetime(lifetime)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
@@ -37,9 +38,8 @@ void QtIntervalTimer::startCounting()
 
 void QtIntervalTimer::tick()
 {
-    if (!onTick || runTimeErrorReported())
-        return;
-    guardAgainstRunTimeErrors(onTick);
+    if (onTick)
+        m_lifetime.run(onTick);
 }
 
 } // namespace ui

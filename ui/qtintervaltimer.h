@@ -8,9 +8,12 @@
 
 namespace ui {
 
+class Lifetime;
+
 class QtIntervalTimer : public reel::IntervalTimer {
 public:
-    QtIntervalTimer();
+    // Ticks run through the program's lifetime: none once it is ending.
+    explicit QtIntervalTimer(Lifetime &lifetime);
 
     void setInterval(int milliseconds) override;
     int interval() const override { return m_interval; }
@@ -24,6 +27,7 @@ private:
     void startCounting();
     void tick();
 
+    Lifetime &m_lifetime;
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;

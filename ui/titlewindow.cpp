@@ -10,10 +10,11 @@
 
 namespace ui {
 
-TitleWindow::TitleWindow(std::function<void()> onOk)
+TitleWindow::TitleWindow(std::function<void()> onOk, std::function<void()> onClose)
     // A dialog frame without a title bar: no title, icon or close box.
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_onOk(std::move(onOk))
+    , m_onClose(std::move(onClose))
 {
     setUpForm(this, "Form4", 6075, 3450);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +62,8 @@ void TitleWindow::closeEvent(QCloseEvent *event)
     if (m_okPressed) {
         if (m_onOk)
             QMetaObject::invokeMethod(QCoreApplication::instance(), m_onOk, Qt::QueuedConnection);
-    } else {
-        QCoreApplication::exit(0);
+    } else if (m_onClose) {
+        m_onClose();
     }
 }
 

@@ -11,8 +11,9 @@ namespace ui {
 class TitleWindow : public QWidget {
     Q_OBJECT
 public:
-    // `onOk` runs once the window is closed; the window is then deleted.
-    explicit TitleWindow(std::function<void()> onOk);
+    // `onOk` runs once the window is closed by OK, `onClose` when the window
+    // system closes it; the window is then deleted.
+    TitleWindow(std::function<void()> onOk, std::function<void()> onClose);
 
     // Shows the window in the middle of the screen.
     void showCentred();
@@ -22,6 +23,7 @@ protected:
 
 private:
     std::function<void()> m_onOk;
+    std::function<void()> m_onClose;
     bool m_okPressed = false;
 };
 

@@ -1,0 +1,163 @@
+// The program around its windows: how it ends, its command line, the hand-over
+// to a running program, and the right-click menu of the main window.
+#include "ui/commandline.h"
+#include "ui/contextmenu.h"
+#include "ui/lifetime.h"
+#include "ui/looks.h"
+#include "ui/mainwindow.h"
+#include "ui/singleinstance.h"
+#include "ui_testpictures.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void endSavesOnceThenExits();
+    void commandLine_data();
+    void commandLine();
+    void laterStartHandsRequestToRunningProgram();
+    void staleSocketIsTakenOver();
+    void rightClickOpensMenuWithoutMovingFocus_data();
+    void rightClickOpensMenuWithoutMovingFocus();
+};
+
+void ProgramTest::initTestCase() { ui::applyClassicLook(false); }
+
+void ProgramTest::endSavesOnceThenExits()
+{
+    QStringList calls;
+    ui::Lifetime lifetime([&calls](int status) { calls << QStringLiteral("exit %1").arg(status); },
+        [&calls](const QString &) { calls << QStringLiteral("report"); });
+    lifetime.atEnd([&calls] { calls << QStringLiteral("save chart"); });
+    lifetime.atEnd([&calls] { calls << QStringLiteral("save drill"); });
+    bool ran = false;
+    lifetime.run([&ran] { ran = true; });
+    QVERIFY(ran);
+    lifetime.end(0);
+    lifetime.end(0);
+    lifetime.fail(QStringLiteral("late"));
+    ran = false;
+    lifetime.run([&ran] { ran = true; });
+    QVERIFY(!ran);
+    QCOMPARE(calls, (QStringList { "save chart", "save drill", "exit 0" }));
+}
+
+void ProgramTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("request");
+    QTest::addColumn<int>("exitStatus");
+    const int none = int(ui::WindowRequest::none);
+    QTest::newRow("plain") << QStringList { "reachme" } << none << -1;
+    QTest::newRow("chart") << QStringList { "reachme", "--chart" } << int(ui::WindowRequest::chart)
+                           << -1;
+    QTest::newRow("drill") << QStringList { "reachme", "--drill" } << int(ui::WindowRequest::drill)
+                           << -1;
+    QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
+    QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
+    QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
+    QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
+    QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0;
+}
+
+void ProgramTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, request);
+    QFETCH(int, exitStatus);
+    const ui::CommandLine line = ui::parseCommandLine(arguments);
+    QCOMPARE(int(line.request), request);
+    QCOMPARE(line.exitStatus, exitStatus);
+    QCOMPARE(line.message.isEmpty(), exitStatus < 0);
+    QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
+}
+
+void ProgramTest::laterStartHandsRequestToRunningProgram()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("test.socket"));
+    ui::SingleInstance later(name);
+    QVERIFY(!later.handOver("chart", 200)); // nothing running yet
+
+    ui::SingleInstance running(name);
+    QVERIFY(running.listen());
+    QSignalSpy requests(&running, &ui::SingleInstance::requested);
+    // The later start blocks while it waits for the answer: it runs in a
+    // thread of its own here, as it would in a process of its own.
+    bool handedOver = false;
+    QThread *thread
+        = QThread::create([&] { handedOver = ui::SingleInstance(name).handOver("drill"); });
+    thread->start();
+    QTRY_VERIFY(thread->isFinished());
+    delete thread;
+    QVERIFY(handedOver);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
+    // A second program beside the first leaves the name to it.
+    QVERIFY(!ui::SingleInstance(name).listen());
+}
+
+void ProgramTest::staleSocketIsTakenOver()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("test.socket"));
+    {
+        QFile stale(name);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+    }
+    ui::SingleInstance running(name);
+    QVERIFY(running.listen());
+}
+
+void ProgramTest::rightClickOpensMenuWithoutMovingFocus_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("disabled stop button") << QStringLiteral("r1stop") << true;
+    QTest::newRow("step button that takes focus on a click") << QStringLiteral("r1ue") << true;
+    QTest::newRow("disabled frame") << QStringLiteral("Command3") << true;
+    QTest::newRow("message label") << QStringLiteral("lbyakumei") << true;
+    QTest::newRow("speed box") << QStringLiteral("Text1") << false;
+}
+
+void ProgramTest::rightClickOpensMenuWithoutMovingFocus()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, opens);
+    ui::MainWindow window(uitest::stripPictures());
+    auto *action = new QAction(QStringLiteral("リーチ目表…"), &window);
+    auto *menu = new ui::ContextMenu(&window, { action });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget *focused = QApplication::focusWidget();
+    QCOMPARE(focused->objectName(), QStringLiteral("cmstart"));
+
+    auto *widget = window.findChild<QWidget *>(target);
+    QVERIFY(widget);
+    const QPoint at = widget->mapTo(&window, widget->rect().center());
+    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
+    if (opens) {
+        QTRY_VERIFY(menu->menu()->isVisible());
+        QCOMPARE(menu->menu()->actions(), QList<QAction *> { action });
+        menu->menu()->hide();
+        QCOMPARE(QApplication::focusWidget(), focused);
+    } else {
+        QVERIFY(!menu->menu()->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), widget);
+    }
+    // The left button still reaches the controls.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+        window.findChild<QWidget *>(QStringLiteral("r1ue"))->geometry().center());
+    QVERIFY(!menu->menu()->isVisible());
+}
+
+QTEST_MAIN(ProgramTest)
+#include "tst_program.moc"

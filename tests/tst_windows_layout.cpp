@@ -71,7 +71,7 @@ void WindowsLayoutTest::initTestCase()
 {
     ui::applyClassicLook(false);
     m_main = std::make_unique<ui::MainWindow>(uitest::stripPictures());
-    m_title = std::make_unique<ui::TitleWindow>(nullptr);
+    m_title = std::make_unique<ui::TitleWindow>(nullptr, nullptr);
     m_title->setAttribute(Qt::WA_DeleteOnClose, false);
     m_sousa = std::make_unique<ui::OperationHelp>();
     m_sousa->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -1,5 +1,6 @@
 // The main window at work with its real controller: what the reel windows
 // show, the keyboard, the help windows, the input error report and the end.
+#include "positions.h"
 #include "ui/formlabel.h"
 #include "ui/helpwindow.h"
 #include "ui/looks.h"
@@ -28,11 +29,9 @@ constexpr int kOpeningBottom = 311;
 // The framing lines Line2 and Line1 cross every reel window.
 constexpr int kFramingRows[2] = { 80, 272 };
 
-float twipsAtPosition(int position) { return float(position * 975 - 20280); }
-
 // Picture row shown at window row y for reel position p: rows 1393 − 65p to
 // 1663 − 65p fill the opening.
-int pictureRow(int y, int position) { return 1393 - 65 * position + (y - kOpeningTop); }
+int pictureRow(int y, int position) { return y - pixelTopOf(position); }
 
 // What the paint events of a window and its controls cover, by control name,
 // in pixels of the window's client area.
@@ -131,10 +130,7 @@ void WindowsMainTest::initTestCase()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    m_pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
+    m_pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(m_pictures.loaded());
 }
 
@@ -164,7 +160,7 @@ void WindowsMainTest::reelWindowsShowStripRows()
 {
     QFETCH(QList<int>, positions);
     for (int reel = 0; reel < 3; ++reel)
-        m_main->setPictureTop(reel, twipsAtPosition(positions[reel]));
+        m_main->setPictureTop(reel, topOf(positions[reel]));
 
     const QImage shot = m_main->grab().toImage();
     const QRgb line = QApplication::palette().color(QPalette::ToolTipText).rgb();
@@ -220,11 +216,11 @@ void WindowsMainTest::stepButtonMovesItsStrip()
     QFETCH(int, position);
 
     QTest::mouseClick(this->button(button), Qt::LeftButton);
-    QCOMPARE(m_main->pictureTop(reel), twipsAtPosition(position));
-    QCOMPARE(pictureTopOnWindow(reel), -1352 + 65 * position);
+    QCOMPARE(m_main->pictureTop(reel), topOf(position));
+    QCOMPARE(pictureTopOnWindow(reel), pixelTopOf(position));
     for (int other = 0; other < 3; ++other) {
         if (other != reel)
-            QCOMPARE(m_main->pictureTop(other), twipsAtPosition(0));
+            QCOMPARE(m_main->pictureTop(other), topOf(0));
     }
 
     const auto &fields = m_main->controller().fields();
@@ -265,7 +261,7 @@ void WindowsMainTest::stepRepaintsOnlyItsReelWindow()
     QCoreApplication::processEvents();
 
     PaintRecorder recorder(m_main.get());
-    m_main->setPictureTop(reel, twipsAtPosition(7));
+    m_main->setPictureTop(reel, topOf(7));
     const QString image = QStringLiteral("Image%1").arg(reel + 1);
     QTRY_VERIFY(recorder.painted.contains(image));
 
@@ -299,7 +295,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
     QCOMPARE(focused(), QStringLiteral("cmstart"));
 
     key(Qt::Key_Return);
-    QVERIFY(!m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(!m_main->button(reel::Button::cmstart)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("r1stop"));
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("r2stop"));
@@ -310,7 +306,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
 
     // The left stop; the focus passes to the next enabled stop.
     key(Qt::Key_Return);
-    QVERIFY(!m_main->isEnabled(reel::Button::r1stop));
+    QVERIFY(!m_main->button(reel::Button::r1stop)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("r2stop"));
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("r3stop"));
@@ -323,7 +319,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
     key(Qt::Key_Enter); // the keypad's Enter as well
 
     // At rest, judged, and start is ready for the next game.
-    QVERIFY(m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(m_main->button(reel::Button::cmstart)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("cmstart"));
     const auto &fields = m_main->controller().fields();
     QCOMPARE(fields.timgoukei, 3);
@@ -497,7 +493,7 @@ void WindowsMainTest::unusableSpeedIsReported()
     QCOMPARE(title, QStringLiteral("入力エラー"));
     QVERIFY(!message.isEmpty());
     QVERIFY(m_main->isVisible());
-    QVERIFY(m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(m_main->button(reel::Button::cmstart)->isEnabled());
 }
 
 // "終了" ends the program at once, by Enter as by a click. Runs last: once

@@ -6,6 +6,8 @@
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
+
+#include "reel/buttons.h"
 #include "ui_testpictures.h"
 
 #include <QLineEdit>
@@ -15,8 +17,10 @@
 #include <memory>
 
 using reel::HelpWindow;
+using Handler = void (reel::MainController::*)();
 
 Q_DECLARE_METATYPE(HelpWindow)
+Q_DECLARE_METATYPE(Handler)
 
 namespace {
 
@@ -87,6 +91,8 @@ private slots:
     void reelWindowsShowStripRows();
     void stepButtonMovesItsStrip_data();
     void stepButtonMovesItsStrip();
+    void clickRunsItsHandler_data();
+    void clickRunsItsHandler();
     void pictureTopKeepsTheExactValue();
     void stepRepaintsOnlyItsReelWindow_data();
     void stepRepaintsOnlyItsReelWindow();
@@ -234,6 +240,54 @@ void WindowsMainTest::stepButtonMovesItsStrip()
 
 // The window keeps the top as given, a float; the picture stands at the
 // nearest pixel.
+void WindowsMainTest::clickRunsItsHandler_data()
+{
+    using C = reel::MainController;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<Handler>("before"); // enables the button
+    QTest::newRow("cmstart") << "cmstart" << &C::cmstart_Click << Handler {};
+    QTest::newRow("r1stop") << "r1stop" << &C::r1stop_Click << &C::cmstart_Click;
+    QTest::newRow("r2stop") << "r2stop" << &C::r2stop_Click << &C::cmstart_Click;
+    QTest::newRow("r3stop") << "r3stop" << &C::r3stop_Click << &C::cmstart_Click;
+    QTest::newRow("r1ue") << "r1ue" << &C::r1ue_Click << Handler {};
+    QTest::newRow("r2ue") << "r2ue" << &C::r2ue_Click << Handler {};
+    QTest::newRow("r3ue") << "r3ue" << &C::r3ue_Click << Handler {};
+    QTest::newRow("r1sita") << "r1sita" << &C::r1sita_Click << Handler {};
+    QTest::newRow("r2sita") << "r2sita" << &C::r2sita_Click << Handler {};
+    QTest::newRow("r3sita") << "r3sita" << &C::r3sita_Click << Handler {};
+    QTest::newRow("autostart") << "autostart" << &C::autostart_Click << Handler {};
+    QTest::newRow("autostop") << "autostop" << &C::autostop_Click << &C::autostart_Click;
+    QTest::newRow("Cmkaisetu") << "Cmkaisetu" << &C::Cmkaisetu_Click << Handler {};
+    QTest::newRow("Cmsousa") << "Cmsousa" << &C::Cmsousa_Click << Handler {};
+}
+
+// A click on the button leaves the window exactly as the handler of its name,
+// run on a second window, leaves that one.
+void WindowsMainTest::clickRunsItsHandler()
+{
+    QFETCH(QString, button);
+    QFETCH(Handler, handler);
+    QFETCH(Handler, before);
+    ui::MainWindow direct(m_pictures);
+    if (before) {
+        (m_main->controller().*before)();
+        (direct.controller().*before)();
+    }
+    QTest::mouseClick(this->button(button), Qt::LeftButton);
+    (direct.controller().*handler)();
+
+    QVERIFY(m_main->controller().fields() == direct.controller().fields());
+    for (const char *name : { "lbyakumei", "lbtamaya" })
+        QCOMPARE(
+            m_main->findChild<QLabel *>(name)->text(), direct.findChild<QLabel *>(name)->text());
+    for (const reel::ButtonEntry &entry : reel::kButtons)
+        QCOMPARE(
+            m_main->button(entry.button)->isEnabled(), direct.button(entry.button)->isEnabled());
+    for (HelpWindow help : { HelpWindow::Fkaisetu, HelpWindow::Fsousa })
+        QCOMPARE(m_main->helpWindow(help) != nullptr, direct.helpWindow(help) != nullptr);
+}
+
 void WindowsMainTest::pictureTopKeepsTheExactValue()
 {
     m_main->setPictureTop(1, -19305.0f);

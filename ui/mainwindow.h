@@ -74,7 +74,8 @@ private:
     QPointer<HelpWindow> m_kaisetu;
     QPointer<HelpWindow> m_sousa;
 
-    // Declared before the controller, which unhooks the timers when it goes.
+    // The controller's view and timers: declared before the controller, so
+    // that they outlive it; it unhooks the timers when it goes.
     MainViewAdapter m_view { *this };
     QtIntervalTimer m_timer1, m_timer2, m_timer3, m_timer4;
     std::unique_ptr<reel::MainController> m_controller;

@@ -2,6 +2,7 @@
 
 #include "reel/inputerror.h"
 #include "reel/int16.h"
+#include "reel/numberinput.h"
 #include "reel/reelmodel.h"
 
 #include "judge/codes.h"
@@ -39,7 +40,7 @@ void MainController::setEnabled(std::initializer_list<Button> buttons, bool enab
 std::optional<MainController::BoxReading> MainController::readBox(TextBox box)
 {
     BoxReading reading { view_.text(box), 0 };
-    if (reading.text.empty() || reading.text == "0")
+    if (reading.text.empty() || isLoneZero(reading.text))
         return reading;
     const ReadResult result = readInt16(reading.text);
     if (!result.ok()) {
@@ -67,12 +68,12 @@ void MainController::setReelSpeed(const BoxReading &text1)
         timer->setInterval(fields_.timint);
 }
 
-// Only the very text "0" means 950 ms; "00" or "0.4" give an interval of 0,
-// on which the auto-play timer never ticks.
+// Only the very text "0" (or "０") means 950 ms; "00" or "0.4" give an
+// interval of 0, on which the auto-play timer never ticks.
 void MainController::setAutoInterval(const BoxReading &text3)
 {
     std::int16_t interval = text3.value;
-    if (text3.text == "0") {
+    if (isLoneZero(text3.text)) {
         interval = 950;
         view_.setText(TextBox::Text3, "950");
     } else if (text3.text.empty()) {

@@ -2,19 +2,6 @@
 
 namespace reel {
 
-namespace {
-
-std::string_view boxCaption(TextBox box)
-{
-    switch (box) {
-    case TextBox::Text1: return "リール１コマのスピード";
-    case TextBox::Text3: return "Ａutoの停止までの時間";
-    }
-    return {};
-}
-
-} // namespace
-
 std::string inputErrorMessage(TextBox box, ReadResult::Outcome outcome)
 {
     const std::string_view problem = outcome == ReadResult::Outcome::OutOfRange

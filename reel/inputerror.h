@@ -9,9 +9,16 @@
 
 namespace reel {
 
-// Names the box by its caption on the window, says whether the text was no
-// number or a number out of range, and what the box accepts. `outcome` is
-// NotANumber or OutOfRange.
+// The caption beside a speed box on the main window, by which the message
+// names the box.
+constexpr const char *boxCaption(TextBox box)
+{
+    return box == TextBox::Text1 ? "リール１コマのスピード" : "Ａutoの停止までの時間";
+}
+
+// Names the box by its caption, says whether the text was no number or a
+// number out of range, and what the box accepts. `outcome` is NotANumber or
+// OutOfRange.
 std::string inputErrorMessage(TextBox box, ReadResult::Outcome outcome);
 
 } // namespace reel

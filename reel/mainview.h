@@ -2,8 +2,28 @@
 //
 // The controller is plain C++; the Qt main window implements this interface,
 // and the tests implement it with a recording fake. Texts are UTF-8.
+//
+// The names of windows, controls and variables are the classic program's,
+// Japanese words in romaji:
+//   riru      リール, reel: the main window
+//   ue, sita  上, 下: up, down (r1ue is reel 1's ▲ button, r3sita reel 3's ▼)
+//   teisi     停止, stop: r1teisi is set once reel 1's stop button is pressed
+//   jyoudan   上段, top row: r1jyoudan is the cell in reel 1's top row
+//   goukei    合計, total: timgoukei counts the reels stopped so far
+//   kaisu     回数, count: autokaisu is the tick within the auto-play cycle
+//   yaku      役, a winning pattern: yaku() judges the pattern shown
+//   yakumei   役名, the pattern's name: the judgement's main message
+//   tamaya    たまや, the cheer shouted at fireworks: the judgement's second,
+//             often empty, message
+//   kaisetu   解説, commentary: the terms help window Fkaisetu and its button
+//   sousa     操作, operation: the operation help window Fsousa and its button
+//   Text1     the reel speed box: milliseconds per one-cell step of a reel
+//   Text3     the auto-play box: milliseconds between auto-play's stops
+//   Timer1…3  step the left, centre and right reel while it spins
+//   Timer4    drives the auto-play cycle, every Text3 milliseconds
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,8 +46,9 @@ enum class Button {
     autostart,
     autostop,
     Cmkaisetu,
-    Cmsousa,
+    Cmsousa, // the last
 };
+inline constexpr std::size_t kButtonCount = static_cast<std::size_t>(Button::Cmsousa) + 1;
 
 enum class Label { lbyakumei, lbtamaya };
 

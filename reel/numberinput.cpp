@@ -42,7 +42,7 @@ constexpr Spelling kWideForms[] = {
 bool isAsciiNumberChar(char c)
 {
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'
-        || c == ' ' || c == '\t';
+        || c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 // The text in ASCII form, or false when it holds anything a number cannot.
@@ -54,7 +54,7 @@ bool toAscii(std::string_view utf8, std::string &ascii)
     while (i < utf8.size()) {
         const char c = utf8[i];
         if (isAsciiNumberChar(c)) {
-            ascii += (c == '\t') ? ' ' : (c == 'E') ? 'e' : c;
+            ascii += (c == '\t' || c == '\n' || c == '\r') ? ' ' : (c == 'E') ? 'e' : c;
             ++i;
             continue;
         }
@@ -187,5 +187,7 @@ ReadResult readInt16(std::string_view utf8)
         return notANumber;
     return roundToInt16(number);
 }
+
+bool isLoneZero(std::string_view utf8) { return utf8 == "0" || utf8 == "\uFF10"; }
 
 } // namespace reel

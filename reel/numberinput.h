@@ -1,7 +1,7 @@
 // Reading a 16-bit integer from what the user typed into a text box.
 //
-// Accepted: blanks around the number (space, tab, the full-width space), an
-// optional sign, decimal digits with an optional fraction and exponent ("35",
+// Accepted: blanks around the number (space, tab, line break, the full-width
+// space), an optional sign, decimal digits with an optional fraction and exponent ("35",
 // "35.5", ".5", "5.", "1e3"), also in the full-width forms a Japanese input
 // method types ("３５", "－２", "３．５"; the minus sign U+2212 too). The value
 // is rounded to the nearest integer, halves to the even neighbour, exactly,
@@ -22,9 +22,13 @@ struct ReadResult {
     bool ok() const { return outcome == Outcome::Value; }
 };
 
-// `utf8` is the box's text. Invalid UTF-8, control characters and anything
-// outside the forms above are NotANumber; a rounded value outside
+// `utf8` is the box's text. Invalid UTF-8, other control characters and
+// anything outside the forms above are NotANumber; a rounded value outside
 // −32768..32767 is OutOfRange.
 ReadResult readInt16(std::string_view utf8);
+
+// Whether the text is the lone digit 0, half-width or full-width, and
+// nothing else: the one text for which a speed box has a value of its own.
+bool isLoneZero(std::string_view utf8);
 
 } // namespace reel

@@ -2,6 +2,9 @@
 // and records every call, in order, in a log it shares with the fake timers.
 #pragma once
 
+#include "positions.h"
+
+#include "reel/buttons.h"
 #include "reel/mainview.h"
 
 #include <QStringList>
@@ -12,34 +15,7 @@
 #include <string>
 #include <vector>
 
-inline QString buttonName(reel::Button button)
-{
-    using reel::Button;
-    switch (button) {
-    case Button::cmstart: return "cmstart";
-    case Button::r1stop: return "r1stop";
-    case Button::r2stop: return "r2stop";
-    case Button::r3stop: return "r3stop";
-    case Button::r1ue: return "r1ue";
-    case Button::r1sita: return "r1sita";
-    case Button::r2ue: return "r2ue";
-    case Button::r2sita: return "r2sita";
-    case Button::r3ue: return "r3ue";
-    case Button::r3sita: return "r3sita";
-    case Button::cmend: return "cmend";
-    case Button::autostart: return "autostart";
-    case Button::autostop: return "autostop";
-    case Button::Cmkaisetu: return "Cmkaisetu";
-    case Button::Cmsousa: return "Cmsousa";
-    }
-    return "?";
-}
-
-inline constexpr std::array kAllButtons { reel::Button::cmstart, reel::Button::r1stop,
-    reel::Button::r2stop, reel::Button::r3stop, reel::Button::r1ue, reel::Button::r1sita,
-    reel::Button::r2ue, reel::Button::r2sita, reel::Button::r3ue, reel::Button::r3sita,
-    reel::Button::cmend, reel::Button::autostart, reel::Button::autostop, reel::Button::Cmkaisetu,
-    reel::Button::Cmsousa };
+inline QString buttonName(reel::Button button) { return reel::objectName(button); }
 
 inline QString labelName(reel::Label label)
 {
@@ -57,8 +33,8 @@ public:
         : log_(log)
     {
         // The window opens at rest: only the stop buttons and Auto_stop are off.
-        for (reel::Button button : kAllButtons)
-            state.enabled[button] = true;
+        for (const reel::ButtonEntry &entry : reel::kButtons)
+            state.enabled[entry.button] = true;
         for (reel::Button button : { reel::Button::r1stop, reel::Button::r2stop,
                  reel::Button::r3stop, reel::Button::autostop })
             state.enabled[button] = false;
@@ -73,7 +49,7 @@ public:
             { reel::Label::lbtamaya, "た～ま～や～～！！" } };
         std::map<reel::TextBox, std::string> texts { { reel::TextBox::Text1, "100" },
             { reel::TextBox::Text3, "1075" } };
-        std::array<float, 3> tops { -20280.0f, -20280.0f, -20280.0f };
+        std::array<float, 3> tops { topOf(0), topOf(0), topOf(0) };
         std::vector<reel::HelpWindow> helpShown;
         std::vector<std::pair<reel::TextBox, std::string>> errors;
         int quitCalls = 0;

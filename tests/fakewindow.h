@@ -4,6 +4,7 @@
 
 #include "faketimer.h"
 #include "fakeview.h"
+#include "positions.h"
 
 #include "reel/controller.h"
 
@@ -17,12 +18,9 @@ inline QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The buttons enabled at rest, in the order of kAllButtons.
+// The buttons enabled at rest, in the order of reel::kButtons.
 inline const QStringList kAtRest { "cmstart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita",
     "cmend", "autostart", "Cmkaisetu", "Cmsousa" };
-
-// Where the window puts a strip picture for a reel position.
-inline float topOf(int position) { return float(position * 975 - 20280); }
 
 // The two captions a judgement of these cells writes, lbtamaya first.
 inline QStringList judgementCaptions(int left, int centre, int right)
@@ -83,9 +81,9 @@ struct FakeWindow {
     QStringList enabledButtons() const
     {
         QStringList names;
-        for (reel::Button button : kAllButtons)
-            if (view.state.enabled.at(button))
-                names << buttonName(button);
+        for (const reel::ButtonEntry &entry : reel::kButtons)
+            if (view.state.enabled.at(entry.button))
+                names << entry.objectName;
         return names;
     }
 };

@@ -2,6 +2,7 @@
 // clean outcome (a loaded picture, a refusal that names the file and the
 // folder, a value, or the input error report), never in a crash.
 #include "fakewindow.h"
+#include "positions.h"
 #include "ui_testpictures.h"
 
 #include "reel/numberinput.h"
@@ -17,16 +18,6 @@ using Outcome = reel::ReadResult::Outcome;
 Q_DECLARE_METATYPE(Outcome)
 
 namespace {
-
-// Runs `read` with `dir` as the working directory, as the program is started.
-ui::StripPictures loadIn(const QString &dir)
-{
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir);
-    ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
-    return pictures;
-}
 
 QByteArray validBitmap(int width, int height)
 {
@@ -109,7 +100,7 @@ void HardeningTest::badPictureIsRefusedByName()
     case BadFile::Directory: QVERIFY(QDir(dir.path()).mkdir(stripName(reel))); break;
     }
 
-    const ui::StripPictures pictures = loadIn(dir.path());
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(!pictures.loaded());
     QCOMPARE(pictures.failedFile, stripName(reel));
     QVERIFY(!pictures.missing);
@@ -136,7 +127,7 @@ void HardeningTest::pictureWithoutReadPermissionIsRefused()
     if (::access(path.toLocal8Bit().constData(), R_OK) == 0)
         QSKIP("the file stays readable without read permission: the tests run as the superuser");
 
-    const ui::StripPictures pictures = loadIn(dir.path());
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(!pictures.loaded());
     QCOMPARE(pictures.failedFile, stripName(1));
     QVERIFY(!pictures.missing);
@@ -174,7 +165,7 @@ void HardeningTest::oddPictureIsShownAndPlayed()
     QVERIFY(uitest::writeStripPictures(QDir(dir.path()), { 1, 2 }));
     QVERIFY(writeFile(QDir(dir.path()).filePath(stripName(0)), bytes));
 
-    const ui::StripPictures pictures = loadIn(dir.path());
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY2(pictures.loaded(), qPrintable(pictures.errorMessage()));
     QCOMPARE(pictures.images[0].size(), size);
 
@@ -199,7 +190,7 @@ void HardeningTest::oddPictureIsShownAndPlayed()
     controller.r3stop_Click();
     // 21 ticks are a full turn back to cell 2; one more shows cell 1.
     QCOMPARE(controller.fields().r1jyoudan, std::int16_t(1));
-    QCOMPARE(window.pictureTop(0), float(21 * 975 - 20280));
+    QCOMPARE(window.pictureTop(0), topOf(21));
 }
 
 void HardeningTest::speedTextReadsCleanly_data()
@@ -235,8 +226,9 @@ void HardeningTest::speedTextReadsCleanly_data()
         QTest::newRow(word) << QByteArray(word) << Outcome::NotANumber << 0;
 
     QTest::newRow("NUL inside") << QByteArray("35").insert(1, '\0') << Outcome::NotANumber << 0;
-    QTest::newRow("line feed after") << QByteArray("35\n") << Outcome::NotANumber << 0;
-    QTest::newRow("carriage return before") << QByteArray("\r35") << Outcome::NotANumber << 0;
+    QTest::newRow("line feed after") << QByteArray("35\n") << Outcome::Value << 35;
+    QTest::newRow("carriage return before") << QByteArray("\r35") << Outcome::Value << 35;
+    QTest::newRow("only line breaks") << QByteArray("\r\n") << Outcome::NotANumber << 0;
     QTest::newRow("escape inside")
         << QByteArray("35").insert(1, '\x1b') << Outcome::NotANumber << 0;
     QTest::newRow("delete") << QByteArray("\x7f") << Outcome::NotANumber << 0;

@@ -52,6 +52,8 @@ private slots:
         QTest::addColumn<QByteArray>("shownAfter");
 
         QTest::newRow("the very text 0") << QByteArray("0") << 950 << QByteArray("950");
+        QTest::newRow("full-width 0") << QByteArray("０") << 950 << QByteArray("950");
+        QTest::newRow("full-width 00 gives 0") << QByteArray("００") << 0 << QByteArray("００");
         QTest::newRow("empty") << QByteArray("") << 900 << QByteArray("900");
         QTest::newRow("zero twice gives 0") << QByteArray("00") << 0 << QByteArray("00");
         QTest::newRow("rounds to zero") << QByteArray("0.4") << 0 << QByteArray("0.4");

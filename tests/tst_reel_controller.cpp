@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("negative, unchanged") << QByteArray("-5") << -5 << QByteArray("-5");
         QTest::newRow("full-width") << QByteArray("３５") << 35 << QByteArray("３５");
         QTest::newRow("blanks kept") << QByteArray(" 50 ") << 50 << QByteArray(" 50 ");
+        QTest::newRow("pasted with a line break") << QByteArray("35\n") << 35 << QByteArray("35\n");
+        QTest::newRow("full-width zero") << QByteArray("０") << 100 << QByteArray("100");
     }
 
     void reelSpeedReading()
@@ -222,8 +224,8 @@ private slots:
             << topOf(21) << topOf(0) << topOf(21) << QList { 1, 1, 1 };
         QTest::newRow("positions 20, 10, 5")
             << topOf(20) << topOf(10) << topOf(5) << QList { 2, 12, 17 };
-        QTest::newRow("off the grid by halves") << -20280.0f + 487.5f << -20280.0f + 1462.5f
-                                                << -20280.0f + 2437.5f << QList { 1, 20, 20 };
+        QTest::newRow("off the grid by halves")
+            << topOf(0) + 487.5f << topOf(0) + 1462.5f << topOf(0) + 2437.5f << QList { 1, 20, 20 };
         QTest::newRow("off the grid a little")
             << topOf(3) + 1.0f << topOf(7) - 400.0f << topOf(21) - 487.0f << QList { 19, 15, 1 };
     }

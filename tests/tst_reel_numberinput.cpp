@@ -60,6 +60,8 @@ private slots:
         QTest::newRow("spaces") << QByteArray("  35  ") << 35;
         QTest::newRow("tabs") << QByteArray("\t35\t") << 35;
         QTest::newRow("full-width spaces") << QByteArray("\u3000\u300035\u3000") << 35;
+        QTest::newRow("pasted with a line break") << QByteArray("35\n") << 35;
+        QTest::newRow("line breaks around") << QByteArray("\r\n35\r") << 35;
 
         // What a Japanese input method types.
         QTest::newRow("full-width digits") << QByteArray("３５") << 35;
@@ -107,7 +109,8 @@ private slots:
         QTest::newRow("trailing sign") << QByteArray("5-") << nan;
         QTest::newRow("parentheses") << QByteArray("(5)") << nan;
         QTest::newRow("currency") << QByteArray("$5") << nan;
-        QTest::newRow("newline") << QByteArray("35\n") << nan;
+        QTest::newRow("line break inside") << QByteArray("3\n5") << nan;
+        QTest::newRow("vertical tab") << QByteArray("35\v") << nan;
         QTest::newRow("control character") << QByteArray("3\x01"
                                                          "5")
                                            << nan;

@@ -2,6 +2,7 @@
 // handlers, and the help windows opened, put away and closed again and again.
 // Nothing may drift, pile up or stay behind.
 #include "fakewindow.h"
+#include "positions.h"
 #include "ui_testpictures.h"
 
 #include "ui/helpwindow.h"
@@ -17,11 +18,11 @@ namespace {
 
 constexpr int kCycles = 20000;
 
-// The position a strip picture's top edge stands for, as the judgement reads
-// it back: top = 975 p − 20280, with p = 0 counting as 21.
+// The cell a strip picture's top edge puts in the top row, as the judgement
+// reads it back: position p shows cell 22 − p, with p = 0 counting as 21.
 int cellShownBy(float top)
 {
-    const int position = (int(top) + 20280) / 975;
+    const int position = positionOf(top);
     return 22 - (position == 0 ? 21 : position);
 }
 
@@ -35,7 +36,7 @@ bool reelsValid(const FakeWindow &w, QString &why)
     for (int reel = 0; reel < 3; ++reel) {
         const int p = positions[reel];
         const int top = tops[reel];
-        const bool onGrid = top == p * 975 - 20280 || (p == 0 && top == 21 * 975 - 20280);
+        const bool onGrid = top == topOf(p) || (p == 0 && top == topOf(21));
         if (p < 0 || p > 21 || !onGrid || w.view.state.tops[std::size_t(reel)] != float(top)) {
             why = QStringLiteral("reel %1: position %2, top %3, picture at %4")
                       .arg(reel + 1)

@@ -103,10 +103,7 @@ void UiPlatformTest::picturesAreReadInOrder()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
 
     QVERIFY(pictures.loaded());
     for (int reel = 0; reel < 3; ++reel) {
@@ -134,10 +131,7 @@ void UiPlatformTest::missingPictureNamesFileAndDirectory()
     QVERIFY(dir.isValid());
     for (int reel : present)
         QVERIFY(uitest::writeStripPictures(QDir(dir.path()), { reel }));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
 
     QVERIFY(!pictures.loaded());
     QVERIFY(pictures.missing);
@@ -160,10 +154,7 @@ void UiPlatformTest::unreadablePictureIsNotMissing()
     notAPicture.write("BM but nothing more");
     notAPicture.close();
 
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
+    const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
 
     QVERIFY(!pictures.loaded());
     QVERIFY(!pictures.missing);

@@ -1,10 +1,13 @@
 // The main window at work with its real controller: what the reel windows
 // show, the keyboard, the help windows, the input error report and the end.
+#include "positions.h"
 #include "ui/formlabel.h"
 #include "ui/helpwindow.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
+
+#include "reel/buttons.h"
 #include "ui_testpictures.h"
 
 #include <QLineEdit>
@@ -14,8 +17,10 @@
 #include <memory>
 
 using reel::HelpWindow;
+using Handler = void (reel::MainController::*)();
 
 Q_DECLARE_METATYPE(HelpWindow)
+Q_DECLARE_METATYPE(Handler)
 
 namespace {
 
@@ -28,11 +33,9 @@ constexpr int kOpeningBottom = 311;
 // The framing lines Line2 and Line1 cross every reel window.
 constexpr int kFramingRows[2] = { 80, 272 };
 
-float twipsAtPosition(int position) { return float(position * 975 - 20280); }
-
 // Picture row shown at window row y for reel position p: rows 1393 − 65p to
 // 1663 − 65p fill the opening.
-int pictureRow(int y, int position) { return 1393 - 65 * position + (y - kOpeningTop); }
+int pictureRow(int y, int position) { return y - pixelTopOf(position); }
 
 // What the paint events of a window and its controls cover, by control name,
 // in pixels of the window's client area.
@@ -88,6 +91,8 @@ private slots:
     void reelWindowsShowStripRows();
     void stepButtonMovesItsStrip_data();
     void stepButtonMovesItsStrip();
+    void clickRunsItsHandler_data();
+    void clickRunsItsHandler();
     void pictureTopKeepsTheExactValue();
     void stepRepaintsOnlyItsReelWindow_data();
     void stepRepaintsOnlyItsReelWindow();
@@ -131,10 +136,7 @@ void WindowsMainTest::initTestCase()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    m_pictures = ui::loadStripPictures();
-    QDir::setCurrent(previous);
+    m_pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(m_pictures.loaded());
 }
 
@@ -164,7 +166,7 @@ void WindowsMainTest::reelWindowsShowStripRows()
 {
     QFETCH(QList<int>, positions);
     for (int reel = 0; reel < 3; ++reel)
-        m_main->setPictureTop(reel, twipsAtPosition(positions[reel]));
+        m_main->setPictureTop(reel, topOf(positions[reel]));
 
     const QImage shot = m_main->grab().toImage();
     const QRgb line = QApplication::palette().color(QPalette::ToolTipText).rgb();
@@ -220,11 +222,11 @@ void WindowsMainTest::stepButtonMovesItsStrip()
     QFETCH(int, position);
 
     QTest::mouseClick(this->button(button), Qt::LeftButton);
-    QCOMPARE(m_main->pictureTop(reel), twipsAtPosition(position));
-    QCOMPARE(pictureTopOnWindow(reel), -1352 + 65 * position);
+    QCOMPARE(m_main->pictureTop(reel), topOf(position));
+    QCOMPARE(pictureTopOnWindow(reel), pixelTopOf(position));
     for (int other = 0; other < 3; ++other) {
         if (other != reel)
-            QCOMPARE(m_main->pictureTop(other), twipsAtPosition(0));
+            QCOMPARE(m_main->pictureTop(other), topOf(0));
     }
 
     const auto &fields = m_main->controller().fields();
@@ -238,6 +240,54 @@ void WindowsMainTest::stepButtonMovesItsStrip()
 
 // The window keeps the top as given, a float; the picture stands at the
 // nearest pixel.
+void WindowsMainTest::clickRunsItsHandler_data()
+{
+    using C = reel::MainController;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<Handler>("before"); // enables the button
+    QTest::newRow("cmstart") << "cmstart" << &C::cmstart_Click << Handler {};
+    QTest::newRow("r1stop") << "r1stop" << &C::r1stop_Click << &C::cmstart_Click;
+    QTest::newRow("r2stop") << "r2stop" << &C::r2stop_Click << &C::cmstart_Click;
+    QTest::newRow("r3stop") << "r3stop" << &C::r3stop_Click << &C::cmstart_Click;
+    QTest::newRow("r1ue") << "r1ue" << &C::r1ue_Click << Handler {};
+    QTest::newRow("r2ue") << "r2ue" << &C::r2ue_Click << Handler {};
+    QTest::newRow("r3ue") << "r3ue" << &C::r3ue_Click << Handler {};
+    QTest::newRow("r1sita") << "r1sita" << &C::r1sita_Click << Handler {};
+    QTest::newRow("r2sita") << "r2sita" << &C::r2sita_Click << Handler {};
+    QTest::newRow("r3sita") << "r3sita" << &C::r3sita_Click << Handler {};
+    QTest::newRow("autostart") << "autostart" << &C::autostart_Click << Handler {};
+    QTest::newRow("autostop") << "autostop" << &C::autostop_Click << &C::autostart_Click;
+    QTest::newRow("Cmkaisetu") << "Cmkaisetu" << &C::Cmkaisetu_Click << Handler {};
+    QTest::newRow("Cmsousa") << "Cmsousa" << &C::Cmsousa_Click << Handler {};
+}
+
+// A click on the button leaves the window exactly as the handler of its name,
+// run on a second window, leaves that one.
+void WindowsMainTest::clickRunsItsHandler()
+{
+    QFETCH(QString, button);
+    QFETCH(Handler, handler);
+    QFETCH(Handler, before);
+    ui::MainWindow direct(m_pictures);
+    if (before) {
+        (m_main->controller().*before)();
+        (direct.controller().*before)();
+    }
+    QTest::mouseClick(this->button(button), Qt::LeftButton);
+    (direct.controller().*handler)();
+
+    QVERIFY(m_main->controller().fields() == direct.controller().fields());
+    for (const char *name : { "lbyakumei", "lbtamaya" })
+        QCOMPARE(
+            m_main->findChild<QLabel *>(name)->text(), direct.findChild<QLabel *>(name)->text());
+    for (const reel::ButtonEntry &entry : reel::kButtons)
+        QCOMPARE(
+            m_main->button(entry.button)->isEnabled(), direct.button(entry.button)->isEnabled());
+    for (HelpWindow help : { HelpWindow::Fkaisetu, HelpWindow::Fsousa })
+        QCOMPARE(m_main->helpWindow(help) != nullptr, direct.helpWindow(help) != nullptr);
+}
+
 void WindowsMainTest::pictureTopKeepsTheExactValue()
 {
     m_main->setPictureTop(1, -19305.0f);
@@ -265,7 +315,7 @@ void WindowsMainTest::stepRepaintsOnlyItsReelWindow()
     QCoreApplication::processEvents();
 
     PaintRecorder recorder(m_main.get());
-    m_main->setPictureTop(reel, twipsAtPosition(7));
+    m_main->setPictureTop(reel, topOf(7));
     const QString image = QStringLiteral("Image%1").arg(reel + 1);
     QTRY_VERIFY(recorder.painted.contains(image));
 
@@ -299,7 +349,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
     QCOMPARE(focused(), QStringLiteral("cmstart"));
 
     key(Qt::Key_Return);
-    QVERIFY(!m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(!m_main->button(reel::Button::cmstart)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("r1stop"));
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("r2stop"));
@@ -310,7 +360,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
 
     // The left stop; the focus passes to the next enabled stop.
     key(Qt::Key_Return);
-    QVERIFY(!m_main->isEnabled(reel::Button::r1stop));
+    QVERIFY(!m_main->button(reel::Button::r1stop)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("r2stop"));
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("r3stop"));
@@ -323,7 +373,7 @@ void WindowsMainTest::keyboardPlaysAWholeGame()
     key(Qt::Key_Enter); // the keypad's Enter as well
 
     // At rest, judged, and start is ready for the next game.
-    QVERIFY(m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(m_main->button(reel::Button::cmstart)->isEnabled());
     QCOMPARE(focused(), QStringLiteral("cmstart"));
     const auto &fields = m_main->controller().fields();
     QCOMPARE(fields.timgoukei, 3);
@@ -497,7 +547,7 @@ void WindowsMainTest::unusableSpeedIsReported()
     QCOMPARE(title, QStringLiteral("入力エラー"));
     QVERIFY(!message.isEmpty());
     QVERIFY(m_main->isVisible());
-    QVERIFY(m_main->isEnabled(reel::Button::cmstart));
+    QVERIFY(m_main->button(reel::Button::cmstart)->isEnabled());
 }
 
 // "終了" ends the program at once, by Enter as by a click. Runs last: once

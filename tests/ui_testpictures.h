@@ -57,4 +57,15 @@ inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels
     return true;
 }
 
+// Reads the pictures with `dir` as the working directory, as the program is
+// started there, and goes back to the directory it was in.
+inline ui::StripPictures loadStripPicturesIn(const QString &dir)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir);
+    ui::StripPictures pictures = ui::loadStripPictures();
+    QDir::setCurrent(previous);
+    return pictures;
+}
+
 } // namespace uitest

@@ -16,16 +16,17 @@ public:
     void setColours(const QColor &text, const QColor &background);
 
     // Some texts push their next sentence onto a new line with a run of
-    // blanks sized for the face they were written in. With any other face a
-    // run of at least `blanks` blanks inside the text starts a new line
-    // instead, and a line that was meant to fit but comes out slightly too
-    // wide is set a little closer. 0 leaves the text to plain wrapping.
+    // blanks just long enough to fill the rest of the line; in our faces the
+    // run's width is not that of the rest of the line. A run of at least
+    // `blanks` blanks inside the text starts a new line instead, and a line
+    // that was meant to fit but comes out slightly too wide is set a little
+    // closer. 0 leaves the text to plain wrapping.
     void setLineBreakAtBlanks(int blanks);
 
-    // The settings table places its words with half-width blanks measured in
-    // a face whose blanks are wider than most; its labels draw each blank
-    // `emWidth` of the font's size wide. 0 keeps the face's own blank.
-    // Such a label shows one line.
+    // The settings table places its words in their columns with runs of
+    // half-width blanks, each `emWidth` of the font's size wide, wider than
+    // the blank of our faces. 0 keeps the face's own blank. Such a label
+    // shows one line.
     void setBlankWidth(qreal emWidth);
 
     // The text as it is laid out: CR LF and the breaking runs of blanks

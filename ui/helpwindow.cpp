@@ -1,24 +1,23 @@
 #include "ui/helpwindow.h"
 
-#include "ui/formbuilder.h"
+#include "ui/forms/form.h"
 #include "ui/pushbutton.h"
 #include "ui/windowicon.h"
 
 namespace ui {
 
-HelpWindow::HelpWindow(const char *name, const QString &title, int widthTwips, int heightTwips)
+HelpWindow::HelpWindow(const Form &form)
     : QWidget(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setUpForm(this, name, widthTwips, heightTwips);
+    setUpForm(this, form);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
+    setWindowTitle(QString::fromUtf8(form.title));
     setWindowIcon(logoIcon());
-}
+    buildControls(this, form);
 
-void HelpWindow::setOkButton(PushButton *ok)
-{
+    auto *ok = findChild<PushButton *>(QStringLiteral("Command1"));
     connect(ok, &PushButton::clicked, this, &QWidget::hide);
     ok->setFocus();
 }

@@ -6,17 +6,15 @@
 
 namespace ui {
 
-class PushButton;
+struct Form;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    // The close box discards the window; OK keeps it for the next showing.
-    HelpWindow(const char *name, const QString &title, int widthTwips, int heightTwips);
-
-protected:
-    // Wires OK to hide the window and gives it the focus.
-    void setOkButton(PushButton *ok);
+    // Built from the form's table; its button "Command1" is OK and has the
+    // focus. The close box discards the window; OK keeps it for the next
+    // showing.
+    explicit HelpWindow(const Form &form);
 };
 
 } // namespace ui

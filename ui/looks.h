@@ -1,5 +1,5 @@
-// The look the windows were designed in: one Japanese Gothic face in sizes
-// given in points, the numbered system colours, and the classic widget style.
+// The windows' look: one Japanese Gothic face in sizes given in points, the
+// colours they take from the palette, and the classic widget style.
 #pragma once
 
 #include <QColor>
@@ -20,15 +20,17 @@ int pixelsForPoints(double points);
 // "ＭＳ Ｐゴシック" where it exists, else the nearest proportional Gothic faces.
 QFont gothicFont(TextFont font);
 
-// The numbered system colours the layout names, read from the palette.
+// The colours the forms take from the user's palette rather than fix: the
+// background and text of text boxes and windows, menu text, the button face
+// and text, and the tooltip's text and background.
 enum class SystemColour {
-    WindowBackground = 5,
-    MenuText = 7,
-    WindowText = 8,
-    ButtonFace = 15,
-    ButtonText = 18,
-    ToolTipText = 23,
-    ToolTipBackground = 24,
+    WindowBackground,
+    MenuText,
+    WindowText,
+    ButtonFace,
+    ButtonText,
+    ToolTipText,
+    ToolTipBackground,
 };
 QColor systemColour(SystemColour colour);
 

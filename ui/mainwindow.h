@@ -1,11 +1,12 @@
 // The main window `riru`: three reel windows over the strip pictures, the
-// play buttons, the messages, the speed boxes and the settings table. It is
-// the controller's view and owns the controller and its four timers.
+// play buttons, the messages, the speed boxes and the settings table. It owns
+// the controller, the controller's view of it and the four timers.
 #pragma once
 
 #include "reel/controller.h"
 #include "reel/mainview.h"
 #include "ui/lifetime.h"
+#include "ui/mainviewadapter.h"
 #include "ui/qtintervaltimer.h"
 #include "ui/strippictures.h"
 
@@ -24,7 +25,7 @@ class FormLabel;
 class PushButton;
 class HelpWindow;
 
-class MainWindow : public QWidget, public reel::MainView {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // The pictures must have been read; the window opens at rest with all
@@ -41,42 +42,30 @@ public:
     // The help window if it exists now, shown or hidden.
     HelpWindow *helpWindow(reel::HelpWindow which) const;
 
-    // reel::MainView
-    void setEnabled(reel::Button button, bool enabled) override;
-    bool isEnabled(reel::Button button) const override;
-    void setFocus(reel::Button button) override;
-    void setCaption(reel::Label label, std::string_view text) override;
-    std::string text(reel::TextBox box) const override;
-    void setText(reel::TextBox box, std::string_view text) override;
-    void setPictureTop(int reel, float twips) override;
-    float pictureTop(int reel) const override;
-    void showHelp(reel::HelpWindow window) override;
-    void reportInputError(reel::TextBox box, std::string_view message) override;
-    void quit() override;
+    PushButton *button(reel::Button which) const;
 
-    using QWidget::isEnabled;
-    using QWidget::setEnabled;
-    using QWidget::setFocus;
+    // What the controller does to the window, through its MainViewAdapter
+    // (see reel::MainView). Virtual, so that a harness can watch the calls.
+    virtual void setCaption(reel::Label label, std::string_view text);
+    virtual std::string text(reel::TextBox box) const;
+    virtual void setText(reel::TextBox box, std::string_view text);
+    virtual void setPictureTop(int reel, float twips);
+    virtual float pictureTop(int reel) const;
+    virtual void showHelp(reel::HelpWindow window);
+    virtual void reportInputError(reel::TextBox box, std::string_view message);
+    virtual void quit();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildReelArea(const StripPictures &pictures);
-    void buildLamps();
-    void buildSettingsTable();
-    void buildMessages();
-    void buildFrameButtons();
-    void buildPlayButtons();
-    void describeReelButtons();
-    void buildSpeedSettings();
     void connectButtons();
     void discardHelpWindows();
 
-    PushButton *button(reel::Button which) const;
     QLineEdit *textBox(reel::TextBox box) const;
 
-    std::array<PushButton *, 15> m_buttons {};
+    std::array<PushButton *, reel::kButtonCount> m_buttons {};
     std::array<QLabel *, 3> m_images {};
     std::array<float, 3> m_pictureTops {};
     FormLabel *m_lbyakumei = nullptr;
@@ -89,7 +78,9 @@ private:
 
     std::unique_ptr<Lifetime> m_ownLifetime;
     Lifetime &m_lifetime;
-    // Declared before the controller, which unhooks them when it goes.
+    // The controller's view and timers: declared before the controller, so
+    // that they outlive it; it unhooks the timers when it goes.
+    MainViewAdapter m_view { *this };
     QtIntervalTimer m_timer1, m_timer2, m_timer3, m_timer4;
     std::unique_ptr<reel::MainController> m_controller;
 };

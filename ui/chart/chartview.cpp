@@ -1,0 +1,40 @@
+#include "ui/chart/chartview.h"
+
+#include "ui/chart/chartmodel.h"
+
+#include <QKeyEvent>
+
+namespace ui {
+
+ChartView::ChartView(QWidget *parent)
+    : QTreeView(parent)
+{
+    setHeaderHidden(true);
+    setUniformRowHeights(false);
+    setIndentation(14);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    setExpandsOnDoubleClick(true);
+    connect(this, &QAbstractItemView::doubleClicked, this, &ChartView::choose);
+}
+
+void ChartView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && ChartModel::isPattern(currentIndex())) {
+        choose(currentIndex());
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void ChartView::choose(const QModelIndex &index)
+{
+    if (index.isValid() && ChartModel::isPattern(index))
+        emit patternChosen(index.data(ChartModel::PatternRole).value<judge::Pattern>());
+}
+
+} // namespace ui

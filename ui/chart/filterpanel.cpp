@@ -38,7 +38,7 @@ FilterPanel::FilterPanel(QWidget *parent)
     auto *searchLabel = new QLabel("検索(&S)", this);
     searchLabel->setBuddy(m_search);
     m_search->setAccessibleName("検索");
-    m_search->setPlaceholderText("3 2 14 / J04");
+    m_search->setPlaceholderText("例: 3 2 14 または J04");
     m_search->setClearButtonEnabled(true);
     m_search->setToolTip("左・中・右のコマ番号（1〜21）を1〜3個、または結果（J01〜J38）");
     m_hint->setText("コマ番号を左・中・右の順に1〜3個（1〜21）か、J01〜J38 を入れてください。");

@@ -423,6 +423,11 @@ void TestChart::toolWrites_data()
     QTest::newRow("csv to a full disk") << QStringList { "--format", "csv" } << "/dev/full" << 1
                                         << "standard output: No space left on device";
     QTest::newRow("text to a full disk") << QStringList {} << "/dev/full" << 1 << "standard output";
+    QTest::newRow("help to a full disk")
+        << QStringList { "--help" } << "/dev/full" << 1 << "standard output";
+    QTest::newRow("pdf to closed output") << QStringList {
+        "--format", "pdf", "--output", "-", "--code", "J38", "--pictures", pictures
+    } << "closed" << 1 << "standard output: Bad file descriptor";
     QTest::newRow("csv to closed output")
         << QStringList { "--format", "csv" } << "closed" << 1 << "standard output";
     QTest::newRow("pdf to a full device")

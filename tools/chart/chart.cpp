@@ -299,9 +299,14 @@ void writeOne(const Pattern &p, std::ostream &out)
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
+    std::string error;
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        errno = 0;
         out << kUsage;
-        return 0;
+        if (flushed(out, error))
+            return 0;
+        err << "reachme-chart: " << error << '\n';
+        return 1;
     }
     Options options;
     try {
@@ -313,17 +318,17 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     const bool toFile = !options.output.empty() && options.output != "-";
     std::ostringstream file;
     std::ostream &sink = toFile ? file : out;
-    errno = 0; // what the first failed write leaves is the reason
-    std::string error;
     if (options.format == Format::pdf) {
         std::string pdf;
         if (!renderPdf(judge::selectPatterns(options.filter), options.pictures, pdf, error)) {
             err << "reachme-chart: " << error << '\n';
             return 1;
         }
+        errno = 0; // a failed write leaves its reason
         sink.write(pdf.data(), std::streamsize(pdf.size()));
     } else {
         const std::vector<Pattern> rows = patterns(options);
+        errno = 0; // a failed write leaves its reason
         if (options.format == Format::csv)
             writeCsv(rows, sink);
         else if (!options.cells.empty())

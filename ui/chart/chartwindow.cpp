@@ -39,7 +39,6 @@ ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     , m_count(new QLabel(this))
 {
     setWindowTitle("リーチ目表");
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     m_view->setModel(m_model);
     m_view->setItemDelegate(new PatternDelegate(m_cells, m_view));

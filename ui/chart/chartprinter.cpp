@@ -2,6 +2,7 @@
 
 #include "judge/table.h"
 #include "ui/cellpictures.h"
+#include "ui/chart/chartmodel.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -89,10 +90,9 @@ std::vector<Page> layOut(const std::vector<judge::ResultGroup> &groups, double p
     return pages;
 }
 
-QString oneLine(std::string_view text)
+QString fromUtf8(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()))
-        .replace(QStringLiteral("\r\n"), QStringLiteral("　"));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Paints in millimetres from the top left of the printable area, text in
@@ -137,20 +137,19 @@ private:
 
 void paintHeader(PagePainter &page, double y, const judge::ResultGroup &group, bool continued)
 {
-    const judge::Message message = judge::message(group.code);
+    const std::string_view tamaya = judge::message(group.code).tamaya;
     QString title = QString::fromStdString(judge::name(group.code)) + QStringLiteral("　")
-        + oneLine(message.yakumei);
-    if (!message.tamaya.empty())
-        title += QStringLiteral("　") + oneLine(message.tamaya);
+        + ChartModel::resultLine(group.code);
+    if (!tamaya.empty())
+        title += QStringLiteral("　") + fromUtf8(tamaya);
     if (continued)
         title += QStringLiteral("（続き）");
-    const auto category = judge::categoryName(judge::categoryOf(group.code));
+    // Two decimals, as the window shows it: the rarest result is 0.01 %.
     const double share = 100.0 * group.total / judge::kPatterns;
-    const QString counts = QStringLiteral("%1　%2 / %3 通り（全 %4 通りの %5 %）")
-                               .arg(QString::fromUtf8(category.data(), qsizetype(category.size())))
+    const QString counts = QStringLiteral("%1　%2 / %3 通り（全体の %4 %）")
+                               .arg(fromUtf8(judge::categoryName(judge::categoryOf(group.code))))
                                .arg(group.patterns.size())
                                .arg(group.total)
-                               .arg(judge::kPatterns)
                                .arg(share, 0, 'f', 2);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     page.text(QRectF(0, y, page.width(), 6), flags, title, printFont(10.5, true));
@@ -180,10 +179,8 @@ void paintPattern(PagePainter &page, double x, double y, const judge::Pattern &p
     }
     const double width = 3 * kReelWidth + 2 * kReelGap;
     const QRectF label(x, y + 3 * cell, width, kLabelHeight);
-    const QString cellsText
-        = QStringLiteral("%1 %2 %3").arg(pattern.left).arg(pattern.centre).arg(pattern.right);
     const QFont font = printFont(8);
-    page.text(label, Qt::AlignLeft | Qt::AlignVCenter, cellsText, font);
+    page.text(label, Qt::AlignLeft | Qt::AlignVCenter, ChartModel::cellsText(pattern), font);
     page.text(
         label, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(judge::name(code)), font);
 }

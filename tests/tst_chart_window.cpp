@@ -235,6 +235,7 @@ private slots:
         QCOMPARE(m_chosen, chosen ? expected : std::vector<judge::Pattern> {});
         if (chosen)
             QCOMPARE(m_window->statusBar()->currentMessage(), m_answer);
+        QCOMPARE(view.isExpanded(header), gesture != "header"); // Enter closes a group
     }
 
     // The handler the program sets puts the main window's reels on the

@@ -22,9 +22,13 @@ ChartView::ChartView(QWidget *parent)
 
 void ChartView::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && ChartModel::isPattern(currentIndex())) {
-        choose(currentIndex());
+    const QModelIndex current = currentIndex();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && current.isValid()) {
+        // On a group header Enter opens or closes the group.
+        if (ChartModel::isPattern(current))
+            choose(current);
+        else
+            setExpanded(current, !isExpanded(current));
         event->accept();
         return;
     }

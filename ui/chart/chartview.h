@@ -1,6 +1,6 @@
 // The chart's list: a tree of result groups and their patterns. Enter on a
 // pattern or a double-click asks for it; a single click only selects, on
-// every desktop.
+// every desktop. Enter on a group opens or closes it.
 #pragma once
 
 #include "judge/patternfilter.h"

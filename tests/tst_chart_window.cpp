@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -257,6 +259,16 @@ private slots:
         main.controller().autostart_Click();
         QCOMPARE(handler({ 1, 1, 1 }), QString("オートプレイ中は移せません。"));
         main.controller().autostop_Click();
+    }
+
+    void fileMenuPrints()
+    {
+        QMap<QString, QKeySequence> actions;
+        for (const QAction *action : m_window->menuBar()->actions().front()->menu()->actions())
+            actions.insert(action->text(), action->shortcut());
+        QCOMPARE(m_window->menuBar()->actions().front()->text(), QString("ファイル"));
+        QCOMPARE(actions.value("印刷…", QKeySequence("x")), QKeySequence("Ctrl+P"));
+        QVERIFY(actions.contains("PDFに保存…"));
     }
 
     void pdfIsWrittenWhole()

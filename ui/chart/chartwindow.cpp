@@ -34,8 +34,8 @@ ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     : QMainWindow(parent)
     , m_cells(pictures)
     , m_model(new ChartModel(this))
-    , m_view(new ChartView(this))
     , m_filters(new FilterPanel(this))
+    , m_view(new ChartView(this))
     , m_count(new QLabel(this))
 {
     setWindowTitle("リーチ目表");
@@ -62,12 +62,12 @@ ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     setCentralWidget(central);
     statusBar()->addPermanentWidget(m_count);
 
-    QMenu *file = menuBar()->addMenu("ファイル(&F)");
-    QAction *printAction = file->addAction("印刷(&P)…", this, &ChartWindow::print);
+    QMenu *file = menuBar()->addMenu("ファイル");
+    QAction *printAction = file->addAction("印刷…", this, &ChartWindow::print);
     printAction->setShortcut(QKeySequence::Print);
-    file->addAction("PDFに保存(&D)…", this, &ChartWindow::savePdf);
+    file->addAction("PDFに保存…", this, &ChartWindow::savePdf);
     file->addSeparator();
-    QAction *closeAction = file->addAction("閉じる(&C)", this, &QWidget::close);
+    QAction *closeAction = file->addAction("閉じる", this, &QWidget::close);
     closeAction->setShortcut(QKeySequence::Close);
 
     connect(m_filters, &FilterPanel::filterChanged, this, &ChartWindow::applyFilter);

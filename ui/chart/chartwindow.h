@@ -52,8 +52,10 @@ private:
 
     CellPictures m_cells;
     ChartModel *m_model;
-    ChartView *m_view;
+    // Built first, so that Tab leads from the search field and the filters
+    // to the list.
     FilterPanel *m_filters;
+    ChartView *m_view;
     QLabel *m_count;
     PatternHandler m_handler;
 };

@@ -15,6 +15,9 @@
 
 namespace reel {
 
+// What became of a request to put the reels on a pattern.
+enum class GoToPattern { done, reelsTurning, autoPlaying };
+
 class MainController {
 public:
     // Hooks the four timers' ticks to Timer1_Timer … Timer4_Timer. The view
@@ -47,6 +50,11 @@ public:
 
     // Judges the pattern the three strip pictures show now.
     void yaku();
+
+    // Puts the reels on the top-row cells left, centre, right (1..21) and
+    // judges them as if the player had stepped there. Refused, changing
+    // nothing, while a reel turns or auto-play runs.
+    GoToPattern goToPattern(int left, int centre, int right);
 
     // Unhooks the timers' ticks.
     ~MainController();

@@ -16,6 +16,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)
     # Qt's private headers: the accessibility test switches event reporting on.
     packages+=(qt6-base-private-dev)
+    # pdftotext and pdfimages read the printed chart back.
+    packages+=(poppler-utils)
 fi
 
 missing=()

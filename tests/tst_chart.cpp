@@ -1,9 +1,15 @@
 // The reach-me chart tool: its CSV read back, its single-pattern output and
-// its errors.
+// its errors; the printed chart read back from its PDF.
+#include "judge/categories.h"
+#include "judge/patternfilter.h"
 #include "judge/strips.h"
 #include "judge/table.h"
 #include "tools/chart/chart.h"
+#include "tools/chart/chartpictures.h"
+#include "ui/cellpictures.h"
+#include "ui/chart/chartprinter.h"
 
+#include <QPrinter>
 #include <QtTest>
 
 #include <sstream>
@@ -82,6 +88,58 @@ std::string reelColumn(int l, int c, int r, int reel)
     return s;
 }
 
+// The tool itself, run as a script would, its standard output sent to
+// `stdoutFile` ("" keeps it) or closed ("closed").
+Run runTool(const QStringList &args, const QString &stdoutFile = {})
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    static QTemporaryDir runtime; // keeps Qt from warning about a missing one
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    tool.setProcessEnvironment(env);
+    if (stdoutFile == "closed") {
+        tool.start("/bin/sh", QStringList { "-c", "exec \"$0\" \"$@\" >&-", CHART_TOOL } + args);
+    } else {
+        if (!stdoutFile.isEmpty())
+            tool.setStandardOutputFile(stdoutFile);
+        tool.start(CHART_TOOL, args);
+    }
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
+        return { -1, {}, {} };
+    return { tool.exitCode(), tool.readAllStandardOutput().toStdString(),
+        tool.readAllStandardError().toStdString() };
+}
+
+// The text of a PDF in the order it was drawn, pages separated by form feeds.
+QString pdfText(const QString &pdf)
+{
+    QProcess extract;
+    extract.start("pdftotext", { "-raw", "-enc", "UTF-8", pdf, "-" });
+    if (!extract.waitForFinished(60000) || extract.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
+// A text as the PDF's text reads back: no blanks, and the wave dash the font
+// shares with the full-width tilde read as one of them.
+QString comparable(QString text)
+{
+    text.remove(QRegularExpression("\\s"));
+    return text.replace(QChar(0x301C), QChar(0xFF5E));
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString groupTitle(judge::Code code)
+{
+    const judge::Message m = judge::message(code);
+    return comparable(
+        QString::fromStdString(judge::name(code)) + fromUtf8(m.yakumei) + fromUtf8(m.tamaya));
+}
+
 } // namespace
 
 class TestChart : public QObject {
@@ -95,6 +153,12 @@ private slots:
     void badArguments_data();
     void badArguments();
     void help();
+    void legendAndSymbolWords();
+    void printedPdf_data();
+    void printedPdf();
+    void toolWrites_data();
+    void toolWrites();
+    void toolWritesRegularFile();
 };
 
 void TestChart::csvRoundTrip()
@@ -155,14 +219,15 @@ void TestChart::textChartGroupsByResult()
     const Run run = runChart({ "--code", "J38" });
     QCOMPARE(run.status, 0);
     const QString out = QString::fromStdString(run.out);
-    QVERIFY2(
-        out.startsWith(QStringLiteral(
-            "== J38  リーチ目だけど、 / 止まらない？中段 / 三尺、三尺、リプレイ  (6 patterns)\n")),
+    QVERIFY2(out.contains(QStringLiteral(
+                 "\n\n== J38  リーチ目だけど、 / 止まらない？中段 / 三尺、三尺、リプレイ  (6 "
+                 "patterns)\n")),
         qPrintable(out));
     QCOMPARE(out.count("  left "), 6);
     QVERIFY(!out.contains("== J37"));
-    // The middle row of every J38 pattern shows sanjaku, sanjaku, replay.
-    QCOMPARE(out.count(QRegularExpression("middle  sanjaku +sanjaku +replay")), 6);
+    // The middle row of every J38 pattern shows 3尺玉, 3尺玉, replay.
+    QCOMPARE(
+        out.count(QRegularExpression(QStringLiteral("middle  ３尺玉 +３尺玉 +リプレイ\n"))), 6);
 
     const Run all = runChart({});
     QCOMPARE(QString::fromStdString(all.out).count("  left "), judge::kPatterns);
@@ -183,6 +248,12 @@ void TestChart::badArguments_data()
     QTest::newRow("unknown format") << QStringList { "--format", "xml" };
     QTest::newRow("unknown option") << QStringList { "--colour" };
     QTest::newRow("code with one pattern") << QStringList { "--code", "J01", "1", "1", "1" };
+    QTest::newRow("category 0") << QStringList { "--category", "0" };
+    QTest::newRow("category 10") << QStringList { "--category", "10" };
+    QTest::newRow("category with one pattern") << QStringList { "--category", "2", "3", "2", "14" };
+    QTest::newRow("pdf without output") << QStringList { "--format", "pdf" };
+    QTest::newRow("pdf of one pattern")
+        << QStringList { "--format", "pdf", "--output", "-", "3", "2", "14" };
 }
 
 void TestChart::badArguments()
@@ -204,5 +275,206 @@ void TestChart::help()
     QVERIFY(run.out.find("LEFT CENTRE RIGHT") != std::string::npos);
 }
 
-QTEST_APPLESS_MAIN(TestChart)
+void TestChart::legendAndSymbolWords()
+{
+    const Run run = runChart({ "--category", "8" });
+    QCOMPARE(run.status, 0);
+    const QString out = QString::fromStdString(run.out);
+    // Every word with its CSV name, one a line, before the first group.
+    for (judge::Symbol symbol : judge::kSymbols) {
+        const QString entry = QString::fromUtf8(judge::symbolWord(symbol).data())
+            + QStringLiteral(" +") + QString::fromLatin1(judge::symbolName(symbol).data());
+        const auto match = QRegularExpression("\n  " + entry + "\n").match(out);
+        QVERIFY2(match.hasMatch(), qPrintable(entry));
+        QVERIFY(match.capturedStart() < out.indexOf("== "));
+    }
+    // Only category 8's result, its rows in words, the columns aligned.
+    QVERIFY(out.contains("== J23"));
+    QCOMPARE(out.count("== "), 1);
+    QVERIFY(!out.mid(out.indexOf("== ")).contains("sanjaku"));
+    // Each symbol starts in the same terminal column, full-width words
+    // taking two columns a character.
+    int rows = 0;
+    for (const QString &line : out.split('\n')) {
+        if (!QRegularExpression("^    (top|middle|bottom) ").match(line).hasMatch())
+            continue;
+        QList<int> starts;
+        int column = 0;
+        for (int i = 0; i < line.size(); column += line[i].unicode() < 0x80 ? 1 : 2, ++i)
+            if (line[i] != ' ' && (i == 0 || line[i - 1] == ' '))
+                starts << column;
+        QCOMPARE(starts, (QList<int> { 4, 12, 22, 32 }));
+        ++rows;
+    }
+    QVERIFY(rows > 0);
+    QCOMPARE(rows, 3 * int(out.count("  left ")));
+}
+
+void TestChart::printedPdf_data()
+{
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<QList<int>>("categories");
+    QTest::newRow("one result") << QList<int> { 38 } << QList<int> {};
+    QTest::newRow("two results") << QList<int> { 4, 33 } << QList<int> {};
+    QTest::newRow("categories 2-4") << QList<int> {} << QList<int> { 2, 3, 4 };
+    QTest::newRow("everything") << QList<int> {} << QList<int> {};
+}
+
+void TestChart::printedPdf()
+{
+    QFETCH(QList<int>, codes);
+    QFETCH(QList<int>, categories);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    judge::PatternFilter filter;
+    for (int code : codes)
+        filter.codes.set(std::size_t(code));
+    for (int category : categories)
+        filter.categories.set(std::size_t(category));
+    const std::vector<judge::ResultGroup> groups = judge::selectPatterns(filter);
+    const ui::StripPictures pictures = chart::chartPictures(STRIP_DIR);
+    QVERIFY(pictures.loaded());
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    ui::printChart(printer, groups, ui::CellPictures(pictures));
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+
+    // Read back page by page: a group heading first on every page (repeated
+    // when the group goes on), then its patterns' cells and results, the
+    // page number last.
+    QStringList pages = pdfText(file).split('\f');
+    QVERIFY(pages.size() > 1 && pages.takeLast().isEmpty());
+    const QRegularExpression title("^J(\\d\\d) ");
+    const QRegularExpression label("(\\d+) (\\d+) (\\d+) (J\\d\\d)");
+    std::vector<judge::Code> headed;
+    std::vector<std::pair<judge::Pattern, std::string>> read;
+    for (int n = 0; n < pages.size(); ++n) {
+        QStringList lines = pages[n].split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 3);
+        QCOMPARE(
+            lines.takeLast(), QStringLiteral("リーチ目表 %1 / %2").arg(n + 1).arg(pages.size()));
+        QVERIFY2(title.match(lines.first()).hasMatch(), qPrintable(lines.first()));
+        for (int i = 0; i < lines.size(); ++i) {
+            const auto heading = title.match(lines[i]);
+            if (!heading.hasMatch()) {
+                for (const auto &m : label.globalMatch(lines[i]))
+                    read.push_back(
+                        { { m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt() },
+                            m.captured(4).toStdString() });
+                continue;
+            }
+            const judge::Code code = judge::codeFromNumber(heading.captured(1).toInt());
+            const bool goesOn = !headed.empty() && headed.back() == code;
+            QCOMPARE(comparable(lines[i]),
+                groupTitle(code) + (goesOn ? QStringLiteral("（続き）") : QString()));
+            if (!goesOn)
+                headed.push_back(code);
+            const judge::ResultGroup &group = groups[std::size_t(judge::number(code) - 1)];
+            QVERIFY(i + 1 < lines.size());
+            const QString counts = lines[++i];
+            QVERIFY2(counts.startsWith(fromUtf8(judge::categoryName(judge::categoryOf(code))) + ' ')
+                    && counts.contains(QStringLiteral(" %1 / %2 通り")
+                                           .arg(group.patterns.size())
+                                           .arg(group.total)),
+                qPrintable(counts));
+        }
+    }
+    // Every non-empty group once, in order, with all its patterns.
+    std::vector<judge::Code> expectedHeads;
+    std::vector<std::pair<judge::Pattern, std::string>> expected;
+    for (const judge::ResultGroup &group : groups) {
+        if (!group.patterns.empty())
+            expectedHeads.push_back(group.code);
+        for (const judge::Pattern &pattern : group.patterns)
+            expected.push_back({ pattern, judge::name(group.code) });
+    }
+    QVERIFY(headed == expectedHeads);
+    QCOMPARE(read.size(), expected.size());
+    QVERIFY(read == expected);
+
+    // The 63 cell pictures at most, however many patterns use them.
+    if (QStandardPaths::findExecutable("pdfimages").isEmpty())
+        return;
+    QProcess images;
+    images.start("pdfimages", { "-list", file });
+    QVERIFY(images.waitForFinished(60000));
+    QSet<QString> objects;
+    const QStringList lines = QString::fromUtf8(images.readAllStandardOutput()).split('\n');
+    for (const QString &line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(' ');
+        if (fields.size() > 10)
+            objects.insert(fields[10]);
+    }
+    QVERIFY(!objects.isEmpty());
+    QVERIFY2(objects.size() <= 63, qPrintable(QString::number(objects.size())));
+}
+
+void TestChart::toolWrites_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("stdoutFile");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("named");
+    const QString pictures = STRIP_DIR;
+    QTest::newRow("csv to a full disk") << QStringList { "--format", "csv" } << "/dev/full" << 1
+                                        << "standard output: No space left on device";
+    QTest::newRow("text to a full disk") << QStringList {} << "/dev/full" << 1 << "standard output";
+    QTest::newRow("help to a full disk")
+        << QStringList { "--help" } << "/dev/full" << 1 << "standard output";
+    QTest::newRow("pdf to closed output") << QStringList {
+        "--format", "pdf", "--output", "-", "--code", "J38", "--pictures", pictures
+    } << "closed" << 1 << "standard output: Bad file descriptor";
+    QTest::newRow("csv to closed output")
+        << QStringList { "--format", "csv" } << "closed" << 1 << "standard output";
+    QTest::newRow("pdf to a full device")
+        << QStringList { "--format", "pdf", "--output", "/dev/full", "--pictures", pictures } << ""
+        << 1 << "/dev/full";
+    QTest::newRow("csv into no folder")
+        << QStringList { "--format", "csv", "--output", "/nonexistent/chart.csv" } << "" << 1
+        << "/nonexistent/chart.csv";
+    QTest::newRow("pdf without pictures")
+        << QStringList { "--format", "pdf", "--output", "-", "--pictures", "/nonexistent" } << ""
+        << 1 << "r1.bmp";
+    QTest::newRow("pdf to standard output") << QStringList { "--format", "pdf", "--output", "-",
+        "--code", "J38", "--pictures", pictures }
+                                            << "" << 0 << "";
+}
+
+void TestChart::toolWrites()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, stdoutFile);
+    QFETCH(int, status);
+    QFETCH(QString, named);
+    const Run run = runTool(args, stdoutFile);
+    QCOMPARE(run.status, status);
+    const QString err = QString::fromStdString(run.err);
+    if (status == 0) {
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QVERIFY(run.out.starts_with("%PDF-"));
+        QVERIFY(run.out.find("%%EOF") != std::string::npos);
+        return;
+    }
+    QVERIFY2(err.startsWith("reachme-chart: ") && err.endsWith('\n') && err.count('\n') == 1,
+        qPrintable(err));
+    QVERIFY2(err.contains(named), qPrintable(err));
+}
+
+void TestChart::toolWritesRegularFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.csv");
+    QCOMPARE(runTool({ "--format", "csv", "--code", "J04", "--output", file }).status, 0);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().toStdString(), runChart({ "--format", "csv", "--code", "J04" }).out);
+    // Renamed into place: no temporary file stays behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "chart.csv" });
+}
+
+QTEST_MAIN(TestChart)
 #include "tst_chart.moc"

@@ -1,47 +1,65 @@
 #include "tools/chart/chart.h"
 
+#include "judge/patternfilter.h"
 #include "judge/strips.h"
 #include "judge/table.h"
+#include "tools/chart/chartpdf.h"
+#include "tools/chart/output.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <iomanip>
 #include <optional>
 #include <ostream>
-#include <set>
+#include <sstream>
 
 namespace chart {
 
 namespace {
 
 constexpr std::string_view kUsage
-    = "Usage: reachme-chart [--format text|csv] [--code Jnn]...\n"
+    = "Usage: reachme-chart [--format text|csv|pdf] [--code Jnn]... [--category N]...\n"
+      "                     [--output FILE] [--pictures DIR]\n"
       "       reachme-chart LEFT CENTRE RIGHT\n"
       "\n"
       "Prints the reach-me chart: the result of every pattern of top-row cells\n"
       "(left, centre, right reel, each 1..21) with the symbols the three reel\n"
       "windows show.\n"
       "\n"
-      "  --format text   a readable chart grouped by result (the default)\n"
+      "  --format text   a readable chart grouped by result, the symbols named with\n"
+      "                  the words players use, a legend first (the default)\n"
       "  --format csv    every pattern as one CSV row (RFC 4180, UTF-8), sorted by\n"
       "                  left, centre, right, with the columns\n"
       "                  left,centre,right,code,yakumei,tamaya,left_reel,centre_reel,right_reel\n"
+      "  --format pdf    A4 pages, each pattern drawn as the reel windows show it\n"
+      "                  (needs --output)\n"
       "  --code Jnn      only the patterns with result Jnn (J01 .. J38); repeatable\n"
+      "  --category N    only the results of category N (1..9); repeatable\n"
+      "  --output FILE   write to FILE instead of standard output; - is standard\n"
+      "                  output\n"
+      "  --pictures DIR  draw from r1.bmp, r2.bmp, r3.bmp in DIR (default: the\n"
+      "                  pictures the program finds)\n"
       "  --help          this text\n"
       "\n"
       "With three cell numbers it judges that one pattern and prints its texts.\n"
-      "Exit status: 0 done, 2 bad arguments.\n";
+      "Exit status: 0 done, 1 could not read the pictures or write the chart,\n"
+      "2 bad arguments.\n";
 
 struct Pattern {
     int left, centre, right;
     judge::Code code;
 };
 
+enum class Format { text, csv, pdf };
+
 struct Options {
-    bool csv = false;
-    std::set<judge::Code> codes; // empty: every code
+    Format format = Format::text;
+    judge::PatternFilter filter; // by code and category only
     std::vector<int> cells; // 0 or 3 cell numbers
+    std::string output; // empty or "-": standard output
+    std::string pictures; // empty: where the program looks
 };
 
 class UsageError {
@@ -76,15 +94,35 @@ Options parse(const std::vector<std::string> &args)
         };
         if (arg == "--format") {
             const std::string &format = value();
-            if (format != "csv" && format != "text")
-                throw UsageError("unknown format '" + format + "' (text or csv)");
-            options.csv = format == "csv";
+            if (format == "text")
+                options.format = Format::text;
+            else if (format == "csv")
+                options.format = Format::csv;
+            else if (format == "pdf")
+                options.format = Format::pdf;
+            else
+                throw UsageError("unknown format '" + format + "' (text, csv or pdf)");
         } else if (arg == "--code") {
             const std::string &name = value();
             auto code = judge::parseCode(name);
             if (!code)
                 throw UsageError("unknown result code '" + name + "' (J01 .. J38)");
-            options.codes.insert(*code);
+            options.filter.codes.set(std::size_t(judge::number(*code)));
+        } else if (arg == "--category") {
+            const std::string &text = value();
+            int n = 0;
+            const char *end = text.data() + text.size();
+            auto [ptr, ec] = std::from_chars(text.data(), end, n);
+            if (text.empty() || ec != std::errc() || ptr != end || n < 1
+                || n > judge::kCategoryCount)
+                throw UsageError("unknown category '" + text + "' (1 .. 9)");
+            options.filter.categories.set(std::size_t(n));
+        } else if (arg == "--output") {
+            options.output = value();
+            if (options.output.empty())
+                throw UsageError("--output needs a file name (- for standard output)");
+        } else if (arg == "--pictures") {
+            options.pictures = value();
         } else if (arg.size() > 1 && arg.front() == '-') {
             throw UsageError("unknown option '" + arg + "'");
         } else {
@@ -93,8 +131,12 @@ Options parse(const std::vector<std::string> &args)
     }
     if (!options.cells.empty() && options.cells.size() != 3)
         throw UsageError("give three cell numbers: LEFT CENTRE RIGHT");
-    if (!options.cells.empty() && !options.codes.empty())
-        throw UsageError("--code cannot be combined with a single pattern");
+    if (!options.cells.empty() && (options.filter.codes.any() || options.filter.categories.any()))
+        throw UsageError("--code and --category cannot be combined with a single pattern");
+    if (!options.cells.empty() && options.format == Format::pdf)
+        throw UsageError("--format pdf prints the chart, not a single pattern");
+    if (options.format == Format::pdf && options.output.empty())
+        throw UsageError("--format pdf needs --output FILE (- for standard output)");
     return options;
 }
 
@@ -103,7 +145,7 @@ std::vector<Pattern> patterns(const Options &options)
     std::vector<Pattern> all;
     auto add = [&](int l, int c, int r) {
         const judge::Code code = judge::judge(l, c, r);
-        if (options.codes.empty() || options.codes.count(code))
+        if (options.filter.accepts({ l, c, r }, code))
             all.push_back({ l, c, r, code });
     };
     if (!options.cells.empty()) {
@@ -166,20 +208,56 @@ std::string oneLine(std::string_view text)
     return line.append(text.substr(from));
 }
 
+// Columns a terminal gives the text: the symbol words are full-width.
+std::size_t displayWidth(std::string_view utf8)
+{
+    std::size_t width = 0;
+    for (unsigned char ch : utf8)
+        if (ch < 0x80)
+            width += 1;
+        else if (ch >= 0xC0)
+            width += 2;
+    return width;
+}
+
+// The word padded to the widest word's columns.
+std::string paddedWord(judge::Symbol symbol)
+{
+    static const std::size_t widest = [] {
+        std::size_t w = 0;
+        for (judge::Symbol s : judge::kSymbols)
+            w = std::max(w, displayWidth(judge::symbolWord(s)));
+        return w;
+    }();
+    const std::string_view word = judge::symbolWord(symbol);
+    return std::string(word) + std::string(widest - displayWidth(word), ' ');
+}
+
+void writeLegend(std::ostream &out)
+{
+    out << "Symbols (word on the chart, name in the CSV):\n";
+    for (judge::Symbol symbol : judge::kSymbols)
+        out << "  " << paddedWord(symbol) << "  " << judge::symbolName(symbol) << '\n';
+    out << '\n';
+}
+
 void writeGrid(const Pattern &p, std::ostream &out)
 {
     const judge::Grid grid = judge::gridFor(p.left, p.centre, p.right);
     static constexpr std::array<const char *, 3> kRowNames { "top   ", "middle", "bottom" };
     for (std::size_t row = 0; row < 3; ++row) {
-        out << "    " << kRowNames[row];
+        std::string line = std::string("    ") + kRowNames[row];
         for (judge::Symbol symbol : grid[row])
-            out << "  " << std::left << std::setw(8) << judge::symbolName(symbol);
-        out << std::right << '\n';
+            line += "  " + paddedWord(symbol);
+        while (line.back() == ' ')
+            line.pop_back();
+        out << line << '\n';
     }
 }
 
 void writeText(const std::vector<Pattern> &rows, std::ostream &out)
 {
+    writeLegend(out);
     for (int n = 1; n <= judge::kCodeCount; ++n) {
         const judge::Code code = judge::codeFromNumber(n);
         const auto count = std::count_if(
@@ -221,9 +299,14 @@ void writeOne(const Pattern &p, std::ostream &out)
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
+    std::string error;
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        errno = 0;
         out << kUsage;
-        return 0;
+        if (flushed(out, error))
+            return 0;
+        err << "reachme-chart: " << error << '\n';
+        return 1;
     }
     Options options;
     try {
@@ -232,13 +315,33 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         err << "reachme-chart: " << e.message << " (see --help)\n";
         return 2;
     }
-    const std::vector<Pattern> rows = patterns(options);
-    if (options.csv)
-        writeCsv(rows, out);
-    else if (!options.cells.empty())
-        writeOne(rows.front(), out);
-    else
-        writeText(rows, out);
+    const bool toFile = !options.output.empty() && options.output != "-";
+    std::ostringstream file;
+    std::ostream &sink = toFile ? file : out;
+    if (options.format == Format::pdf) {
+        std::string pdf;
+        if (!renderPdf(judge::selectPatterns(options.filter), options.pictures, pdf, error)) {
+            err << "reachme-chart: " << error << '\n';
+            return 1;
+        }
+        errno = 0; // a failed write leaves its reason
+        sink.write(pdf.data(), std::streamsize(pdf.size()));
+    } else {
+        const std::vector<Pattern> rows = patterns(options);
+        errno = 0; // a failed write leaves its reason
+        if (options.format == Format::csv)
+            writeCsv(rows, sink);
+        else if (!options.cells.empty())
+            writeOne(rows.front(), sink);
+        else
+            writeText(rows, sink);
+    }
+    const bool written
+        = toFile ? writeFile(options.output, file.str(), error) : flushed(out, error);
+    if (!written) {
+        err << "reachme-chart: " << error << '\n';
+        return 1;
+    }
     return 0;
 }
 

@@ -8,8 +8,9 @@
 namespace chart {
 
 // Runs the chart tool with the arguments after the program name. Writes the
-// chart to `out`, errors as one line to `err`; returns the exit status
-// (0 done, 2 bad arguments).
+// chart to `out` or the --output file, errors as one line to `err`; returns
+// the exit status (0 done, 1 pictures unreadable or a write failed, 2 bad
+// arguments).
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 } // namespace chart

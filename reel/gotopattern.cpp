@@ -1,0 +1,44 @@
+// Putting the reels on a pattern chosen elsewhere (the chart), as the ▲ and ▼
+// buttons would have: the same fields, picture tops and judgement.
+#include "reel/controller.h"
+
+#include "judge/table.h"
+
+#include <stdexcept>
+
+namespace reel {
+
+namespace {
+
+// The position that shows `cell` in the top row: the inverse of topRowCell.
+// Cell 1 stands at position 21, where ▼ from cell 2 puts it.
+std::int16_t positionOf(int cell) { return static_cast<std::int16_t>(kLastPosition + 1 - cell); }
+
+} // namespace
+
+GoToPattern MainController::goToPattern(int left, int centre, int right)
+{
+    if (!judge::isCell(left) || !judge::isCell(centre) || !judge::isCell(right))
+        throw std::out_of_range("reel::goToPattern: no such cell");
+    if (timer4_.isEnabled())
+        return GoToPattern::autoPlaying;
+    for (const IntervalTimer *timer : spinTimers_)
+        if (timer->isEnabled())
+            return GoToPattern::reelsTurning;
+    const std::array<int, 3> cells { left, centre, right };
+    for (int reel = 0; reel < 3; ++reel) {
+        const int cell = cells[static_cast<std::size_t>(reel)];
+        // A reel that already shows the cell stays where it stands.
+        if (topRowCell(view_.pictureTop(reel)) == cell)
+            continue;
+        ReelFields fields = reelFields(reel);
+        fields.pos = positionOf(cell);
+        fields.top = pictureOffset(fields.pos);
+        view_.setPictureTop(reel, fields.top);
+    }
+    yaku();
+    showJudgement();
+    return GoToPattern::done;
+}
+
+} // namespace reel

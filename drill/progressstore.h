@@ -80,6 +80,7 @@ private:
     StoreStatus status_ = StoreStatus::freshStart;
     std::optional<Progress> pending_;
     bool writing_ = false;
+    bool saveFailed_ = false; // the last save failed
     bool stopping_ = false;
     std::thread worker_;
 };

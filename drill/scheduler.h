@@ -101,9 +101,8 @@ public:
     bool isDue(int pattern) const;
 
 private:
-    int pickPlay();
     int pickWeakness();
-    bool allowed(int pattern) const;
+    int randomOf(const std::vector<int> &patterns);
 
     Progress &progress_;
     std::mt19937_64 random_;
@@ -113,6 +112,7 @@ private:
     std::vector<int> pool_; // allowed patterns, by index
     std::optional<judge::Pattern> current_;
     bool currentWasDue_ = false;
+    bool answered_ = true;
     SittingFigures sitting_;
 };
 

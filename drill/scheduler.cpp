@@ -102,7 +102,12 @@ int Scheduler::pickWeakness()
                 lowestDueBox = p.box;
                 due.clear();
             }
-            if (p.box == lowestDueBox)
+            // Box 1 takes the longest waiting first, so that none waits long.
+            if (p.box == 1 && !due.empty()
+                && since > progress_.questions
+                        - progress_.patterns[static_cast<std::size_t>(due.front())].lastQuestion)
+                due.clear();
+            if (p.box == lowestDueBox && (p.box != 1 || due.empty()))
                 due.push_back(i);
             continue;
         }

@@ -164,9 +164,11 @@ std::string writeProgress(const Progress &progress)
         put(out, a.when);
         out += '\n';
     }
-    out += "end " + hex(checksum(out)) + '\n';
+    seal(out);
     return out;
 }
+
+void seal(std::string &body) { body += "end " + hex(checksum(body)) + '\n'; }
 
 ReadProgress readProgress(std::string_view bytes)
 {

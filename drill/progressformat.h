@@ -13,6 +13,10 @@ inline constexpr int kProgressFormatVersion = 1;
 
 std::string writeProgress(const Progress &progress);
 
+// Appends the last line, which seals everything before it with a checksum;
+// the writer's last step.
+void seal(std::string &body);
+
 struct ReadProgress {
     enum class Outcome {
         read, // `progress` holds the file

@@ -8,11 +8,13 @@
 #include "ui/drill/drilltexts.h"
 #include "ui/drill/drillwindow.h"
 #include "ui/drill/patternview.h"
+#include "ui/drill/statisticsdialog.h"
 #include "ui/mainwindow.h"
 #include "ui_testpictures.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -72,6 +74,9 @@ private slots:
     void viewEqualsMainWindow();
     void storeStatusIsShown_data();
     void storeStatusIsShown();
+    void settingsAreKept();
+    void statisticsAndReset_data();
+    void statisticsAndReset();
 
 private:
     std::unique_ptr<ui::DrillWindow> makeWindow(const QString &folder);
@@ -200,7 +205,10 @@ void DrillWindowTest::sharedLookIsNamed()
         looks.sameLook(*shared) };
     const QString text = ui::feedbackText(outcome);
     QVERIFY(text.startsWith(QStringLiteral("正解　") + ui::categoryCaption(categoryOf(*shared))));
-    QVERIFY(text.contains(QStringLiteral("この見た目はほかの出目と同じです")));
+    QVERIFY(text.contains(QStringLiteral("%1 %2 %3 と同じ見た目の出目があります：")
+                              .arg(shared->left)
+                              .arg(shared->centre)
+                              .arg(shared->right)));
     const QString otherLine = QStringLiteral("%1 %2 %3　%4　")
                                   .arg(other.left)
                                   .arg(other.centre)
@@ -241,14 +249,12 @@ void DrillWindowTest::enterOrSpaceGoesOn()
 void DrillWindowTest::delayGoesOnByItself()
 {
     m_window->applySettings({ drill::Mode::play, {}, 0, 3 });
-    const judge::Pattern first = m_window->currentPattern();
     m_window->answer(1);
     QCOMPARE(m_advance->state, (FakeTimer::State { 3000, true }));
     QVERIFY(m_advance->fire());
     QVERIFY(!m_window->isAnswered());
     QVERIFY(!m_advance->isEnabled());
     QCOMPARE(m_window->store().progress().log.size(), std::size_t(1));
-    Q_UNUSED(first);
 }
 
 void DrillWindowTest::timeLimitRunsOut()
@@ -399,6 +405,55 @@ void DrillWindowTest::storeStatusIsShown()
     // The window still works.
     window->answer(1);
     QVERIFY(window->isAnswered());
+}
+
+// A new window starts with what the last one chose.
+void DrillWindowTest::settingsAreKept()
+{
+    drill::CategorySet reachMe;
+    reachMe.set(2).set(3).set(4).set(9);
+    const ui::DrillSettings chosen { drill::Mode::play, reachMe, 4, 2 };
+    m_window->applySettings(chosen);
+    m_window.reset();
+    m_window = makeWindow(m_folder->path());
+    QCOMPARE(m_window->settings(), chosen);
+    QCOMPARE(m_window->scheduler().mode(), drill::Mode::play);
+    QCOMPARE(m_window->scheduler().categories(), reachMe);
+    QVERIFY(judge::isReachMe(categoryOf(m_window->currentPattern())));
+}
+
+void DrillWindowTest::statisticsAndReset_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("wiped");
+    QTest::newRow("confirmed") << QStringLiteral("消す") << true;
+    QTest::newRow("cancelled") << QStringLiteral("キャンセル") << false;
+}
+
+void DrillWindowTest::statisticsAndReset()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, wiped);
+    const judge::Category category = categoryOf(m_window->currentPattern());
+    m_window->answer(judge::number(category));
+    m_window->openStatistics();
+    auto *statistics = m_window->findChild<ui::StatisticsDialog *>();
+    QVERIFY(statistics);
+    const int row = judge::number(category) - 1;
+    QCOMPARE(statistics->cellText(row, 1), QStringLiteral("1"));
+    QCOMPARE(statistics->cellText(row, 4), QStringLiteral("1 / 1"));
+
+    QTimer::singleShot(0, [button] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == button)
+                b->click();
+    });
+    m_window->confirmReset();
+    QCOMPARE(m_window->store().progress().log.empty(), wiped);
+    QCOMPARE(statistics->cellText(row, 1), wiped ? QStringLiteral("0") : QStringLiteral("1"));
+    // This sitting's answers stay.
+    QCOMPARE(statistics->cellText(row, 4), QStringLiteral("1 / 1"));
 }
 
 QTEST_MAIN(DrillWindowTest)

@@ -53,7 +53,7 @@ QString feedbackText(const drill::Outcome &outcome)
     if (!cheer.isEmpty())
         lines << cheer;
     if (!outcome.sameLook.empty()) {
-        lines << QStringLiteral("この見た目はほかの出目と同じです：");
+        lines << QStringLiteral("%1 と同じ見た目の出目があります：").arg(cells(p));
         for (const judge::Pattern &other : outcome.sameLook) {
             const judge::Code otherCode = judge::judge(other.left, other.centre, other.right);
             lines << cells(other) + QStringLiteral("　")

@@ -29,9 +29,15 @@ constexpr TextFont kButtonFont { 10.5, false };
 constexpr TextFont kFeedbackFont { 11.25, true };
 // The time left is looked at this often while it runs.
 constexpr int kLimitTickMs = 100;
-// Room for the longest feedback: a verdict, three result lines, a cheer and
-// a shared look with up to three other patterns.
-constexpr int kFeedbackLines = 9;
+// Room for the longest feedback: a verdict, three result lines, a cheer, and
+// a shared look with the other pattern's line wrapped once.
+constexpr int kFeedbackLines = 8;
+
+// A caption shows "&" itself, not as a mnemonic.
+QString buttonText(const QString &caption)
+{
+    return QString(caption).replace(u'&', QStringLiteral("&&"));
+}
 
 } // namespace
 
@@ -77,10 +83,9 @@ DrillWindow::DrillWindow(
     m_feedback->setWordWrap(true);
     m_feedback->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_feedback->setFixedHeight(kFeedbackLines * m_feedback->fontMetrics().lineSpacing());
-    m_next = new QPushButton(QStringLiteral("次へ"));
+    m_next = new QPushButton(QStringLiteral("次へ（Enter・Space）"));
     m_next->setFocusPolicy(Qt::NoFocus);
     m_next->setAutoDefault(false);
-    m_next->setToolTip(QStringLiteral("Enter か Space でも次の出目へ進みます。"));
     connect(m_next, &QPushButton::clicked, this, &DrillWindow::nextPattern);
     m_timeLeft = new QLabel;
     m_timeLeft->setObjectName(QStringLiteral("timeLeft"));
@@ -144,7 +149,7 @@ QWidget *DrillWindow::buildAnswerButtons()
     column->addWidget(m_prompt);
     for (std::size_t i = 0; i < m_answers.size(); ++i) {
         const judge::Category category = judge::kCategories[i];
-        auto *button = new QPushButton(categoryCaption(category));
+        auto *button = new QPushButton(buttonText(categoryCaption(category)));
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
         button->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 8px;"));
@@ -217,8 +222,10 @@ void DrillWindow::finishAnswer(std::optional<judge::Category> chosen)
     palette.setColor(QPalette::WindowText, outcome.right ? QColor(0, 0, 160) : QColor(176, 0, 0));
     m_feedback->setPalette(palette);
     m_feedback->setText(feedbackText(outcome));
-    for (QPushButton *button : m_answers)
-        button->setEnabled(false);
+    // The right answers stay lit.
+    for (std::size_t i = 0; i < m_answers.size(); ++i)
+        m_answers[i]->setEnabled(
+            outcome.rightCategories.test(std::size_t(judge::number(judge::kCategories[i]))));
     m_next->setEnabled(true);
     showTimeLeft();
     if (m_settings.delaySeconds > 0) {

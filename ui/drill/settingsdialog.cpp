@@ -49,7 +49,7 @@ SettingsDialog::SettingsDialog(const DrillSettings &settings, QWidget *parent)
     auto *categoryLayout = new QGridLayout(categoryBox);
     for (int i = 0; i < judge::kCategoryCount; ++i) {
         const judge::Category category = judge::kCategories[std::size_t(i)];
-        auto *check = new QCheckBox(categoryCaption(category));
+        auto *check = new QCheckBox(categoryCaption(category).replace(u'&', QStringLiteral("&&")));
         const auto n = std::size_t(judge::number(category));
         check->setChecked(settings.categories.none() || settings.categories.test(n));
         connect(check, &QCheckBox::toggled, this, &SettingsDialog::updateOk);

@@ -42,7 +42,7 @@ StatisticsDialog::StatisticsDialog(QWidget *parent)
     m_model->setHorizontalHeaderLabels(
         { QStringLiteral("出目"), QStringLiteral("見た"), QStringLiteral("覚えた"),
             QStringLiteral("最近の正解率（各区分の直近 %1 問）").arg(drill::kLogPerCategory),
-            QStringLiteral("この回") });
+            QStringLiteral("この回（正解 / 答え）") });
     QStringList rows;
     for (judge::Category category : judge::kCategories)
         rows << categoryCaption(category);
@@ -52,6 +52,7 @@ StatisticsDialog::StatisticsDialog(QWidget *parent)
     auto *table = new QTableView;
     table->setModel(m_model);
     table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -62,7 +63,7 @@ StatisticsDialog::StatisticsDialog(QWidget *parent)
     auto *rule = new QLabel(
         QStringLiteral("「覚えた」は、間をあけて続けて %1 回正解し、その最後の正解が前の正解から"
                        "およそ 1 日（20 時間）以上あとだった出目です。間違えると数え直しです。"
-                       "「この回」は、この練習の窓を開いてからの正解数と答えた数です。")
+                       "「この回」は、この練習の窓を開いてからの数です。")
             .arg(drill::kMasteredBox - 1));
     rule->setWordWrap(true);
 

@@ -21,6 +21,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// Qt reports accessibility events only while a tool listens; the platform's
+// switch for that is not public.
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 Q_DECLARE_METATYPE(judge::Pattern)
 
 namespace {
@@ -35,6 +41,23 @@ QString resultText(judge::Pattern p)
     const auto yakumei = judge::message(judge::judge(p.left, p.centre, p.right)).yakumei;
     return QString::fromUtf8(yakumei.data(), qsizetype(yakumei.size()))
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+struct Heard {
+    QObject *object;
+    QAccessible::Event type;
+    QString text; // the name or description the event is about, read when it arrives
+};
+std::vector<Heard> heard;
+
+void listen(QAccessibleEvent *event)
+{
+    QString text;
+    if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
+        text = event->accessibleInterface()->text(QAccessible::Name);
+    if (event->type() == QAccessible::DescriptionChanged && event->accessibleInterface())
+        text = event->accessibleInterface()->text(QAccessible::Description);
+    heard.push_back({ event->object(), event->type(), text });
 }
 
 // A category the pattern and its look-alikes do not have.
@@ -68,6 +91,7 @@ private slots:
     void timeLimitRunsOut();
     void timeLimitPausesWhileInactive();
     void nothingTakesTheFocus();
+    void changesAreAnnounced();
     void viewDescribesPattern_data();
     void viewDescribesPattern();
     void viewEqualsMainWindow_data();
@@ -307,6 +331,33 @@ void DrillWindowTest::nothingTakesTheFocus()
     QVERIFY(!m_window->isAnswered());
     QTest::keyClick(m_window->windowHandle(), Qt::Key_2);
     QVERIFY(m_window->isAnswered());
+}
+
+// The feedback label announces each new text once, as the main window's
+// labels do, and the view its new description.
+void DrillWindowTest::changesAreAnnounced()
+{
+    QPlatformAccessibility *platform
+        = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    const auto previous = QAccessible::installUpdateHandler(listen);
+    heard.clear();
+    m_window->answer(1);
+    const QString said = m_window->feedbackLabel()->text();
+    m_window->nextPattern();
+    QAccessible::installUpdateHandler(previous);
+    platform->setActive(false);
+
+    std::vector<QString> feedback, description;
+    for (const Heard &h : heard) {
+        if (h.object == m_window->feedbackLabel() && h.type == QAccessible::NameChanged)
+            feedback.push_back(h.text);
+        if (h.object == m_window->patternView() && h.type == QAccessible::DescriptionChanged)
+            description.push_back(h.text);
+    }
+    QCOMPARE(feedback, std::vector<QString> { said });
+    QCOMPARE(description, std::vector<QString> { ui::describePattern(m_window->currentPattern()) });
 }
 
 void DrillWindowTest::viewDescribesPattern_data()

@@ -38,15 +38,21 @@ QString feedbackText(const drill::Outcome &outcome)
 {
     const judge::Pattern p = outcome.pattern;
     const judge::Code code = judge::judge(p.left, p.centre, p.right);
-    const QString own = categoryCaption(judge::categoryOf(code));
+    // The pattern's own category first, then any other a look-alike has.
+    const judge::Category own = judge::categoryOf(code);
+    QStringList right { categoryCaption(own) };
+    for (judge::Category category : judge::kCategories)
+        if (category != own && outcome.rightCategories.test(std::size_t(judge::number(category))))
+            right << categoryCaption(category);
 
     QString verdict;
     if (outcome.right)
-        verdict = QStringLiteral("正解　") + own;
+        verdict = QStringLiteral("正解　");
     else if (!outcome.chosen)
-        verdict = QStringLiteral("不正解（時間切れ）　正しくは ") + own;
+        verdict = QStringLiteral("不正解（時間切れ）　正しくは ");
     else
-        verdict = QStringLiteral("不正解　正しくは ") + own;
+        verdict = QStringLiteral("不正解　正しくは ");
+    verdict += right.join(QStringLiteral("、"));
 
     QStringList lines { verdict, resultLines(code) };
     const QString cheer = fromUtf8(judge::message(code).tamaya);

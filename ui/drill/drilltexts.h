@@ -12,7 +12,7 @@ namespace ui {
 // "1 ボーナス揃い" … "9 リーチ目だけど止まらない？".
 QString categoryCaption(judge::Category category);
 
-// Begins with "正解" or "不正解", then the right category and the pattern's
+// Begins with "正解" or "不正解", then the right categories and the pattern's
 // result text as the main window shows it (with the cheer where there is one),
 // and for a look that other patterns share, those patterns and their results.
 QString feedbackText(const drill::Outcome &outcome);

@@ -2,6 +2,7 @@
 
 #include "drill/patterns.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <stdexcept>
@@ -54,6 +55,8 @@ void Scheduler::setCategories(const CategorySet &categories)
         if (categories.none()
             || categories.test(static_cast<std::size_t>(judge::number(categoryAt(i)))))
             pool_.push_back(i);
+    if (pool_.empty()) // a set naming no category
+        setCategories({});
 }
 
 bool Scheduler::isDue(int pattern) const
@@ -132,13 +135,17 @@ int Scheduler::pickWeakness()
     if (!due.empty())
         return randomOf(due);
 
-    std::vector<std::size_t> withFresh;
+    // Each draw on its own, never a run arranged: a weighted die, not a plan.
+    std::array<int, judge::kCategoryCount + 1> weights {};
     for (std::size_t c = 1; c < fresh.size(); ++c)
         if (!fresh[c].empty())
-            withFresh.push_back(c);
-    if (!withFresh.empty() && (learning < kLearning || nearest < 0)) {
-        std::uniform_int_distribution<std::size_t> category(0, withFresh.size() - 1);
-        return randomOf(fresh[withFresh[category(random_)]]);
+            weights[c] = judge::isReachMe(judge::categoryFromNumber(static_cast<int>(c)))
+                ? kReachMeWeight
+                : 1;
+    if (std::ranges::any_of(weights, [](int w) { return w > 0; })
+        && (learning < kLearning || nearest < 0)) {
+        std::discrete_distribution<std::size_t> category(weights.begin(), weights.end());
+        return randomOf(fresh[category(random_)]);
     }
     if (nearest >= 0)
         return nearest;

@@ -265,6 +265,28 @@ private slots:
         QVERIFY(byCommonest / n < 0.25); // no category dominates
     }
 
+    // Reach-me patterns (37 % of all) make up most of the first new ones, but
+    // never all of them.
+    void reachMeComesEarlyButMixed()
+    {
+        drill::Progress progress;
+        FakeClock time;
+        drill::Scheduler scheduler(progress, 19, time.clock());
+        Player player;
+        int fresh = 0, reachMe = 0;
+        while (fresh < 300) {
+            const judge::Pattern p = scheduler.next();
+            if (!progress.patterns[static_cast<std::size_t>(drill::indexOf(p))].seen()) {
+                ++fresh;
+                reachMe += judge::isReachMe(ownCategory(p)) ? 1 : 0;
+            }
+            player.answer(scheduler, p);
+        }
+        qInfo("%d reach-me patterns in the first %d new ones", reachMe, fresh);
+        QVERIFY(reachMe > fresh / 2);
+        QVERIFY(reachMe < fresh * 3 / 4);
+    }
+
     void playIsUniform_data()
     {
         QTest::addColumn<CategorySet>("categories");

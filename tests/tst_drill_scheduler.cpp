@@ -15,7 +15,6 @@ using drill::CategorySet;
 using judge::Category;
 
 Q_DECLARE_METATYPE(CategorySet)
-Q_DECLARE_METATYPE(drill::Mode)
 
 namespace {
 
@@ -105,6 +104,8 @@ private slots:
         QCOMPARE(scheduler.sitting().answers, static_cast<int>(progress.questions));
     }
 
+    // Missed patterns come back soon, and only the chosen categories come.
+    // ("実戦" keeps to them too: see playIsUniform.)
     void wrongComesBackSoon_data()
     {
         QTest::addColumn<int>("seed");
@@ -128,6 +129,9 @@ private slots:
         int longest = 0;
         for (int q = 0; q < 2000; ++q) {
             const int index = drill::indexOf(scheduler.next());
+            QVERIFY(categories.none()
+                || categories.test(
+                    static_cast<std::size_t>(judge::number(drill::categoryAt(index)))));
             if (const auto it = waiting.find(index); it != waiting.end()) {
                 longest = std::max(longest, q - it->second);
                 waiting.erase(it);
@@ -192,33 +196,6 @@ private slots:
         QCOMPARE(figures[1].recentRight, figures[1].recentAnswers);
     }
 
-    void narrowingHolds_data()
-    {
-        QTest::addColumn<drill::Mode>("mode");
-        QTest::addColumn<CategorySet>("categories");
-        QTest::newRow("play, bonus") << drill::Mode::play << setOf({ 1 });
-        QTest::newRow("play, reach-me") << drill::Mode::play << setOf({ 2, 3, 4, 9 });
-        QTest::newRow("weakness, cannot stop") << drill::Mode::weakness << setOf({ 8 });
-        QTest::newRow("weakness, misses and small wins")
-            << drill::Mode::weakness << setOf({ 5, 6 });
-    }
-    void narrowingHolds()
-    {
-        QFETCH(drill::Mode, mode);
-        QFETCH(CategorySet, categories);
-        drill::Progress progress;
-        FakeClock time;
-        drill::Scheduler scheduler(progress, 11, time.clock());
-        scheduler.setMode(mode);
-        scheduler.setCategories(categories);
-        Player player { std::mt19937_64(3), 0.6 };
-        for (int q = 0; q < 500; ++q) {
-            const judge::Pattern p = scheduler.next();
-            QVERIFY(categories.test(static_cast<std::size_t>(judge::number(ownCategory(p)))));
-            player.answer(scheduler, p);
-        }
-    }
-
     // Predicting the next category from the last one, in all questions and in
     // the new patterns alone (a player knows which are new), must do no better
     // than always guessing the commonest category.
@@ -236,14 +213,22 @@ private slots:
         drill::Scheduler scheduler(progress, 13, time.clock());
         Player player { std::mt19937_64(4), 0.7 };
         std::vector<std::size_t> order;
+        int reachMe = 0; // in the first 300
         for (int q = 0; q < 10000; ++q) {
             const judge::Pattern p = scheduler.next();
-            if (!newOnly || !progress.patterns[static_cast<std::size_t>(drill::indexOf(p))].seen())
+            if (!newOnly
+                || !progress.patterns[static_cast<std::size_t>(drill::indexOf(p))].seen()) {
                 order.push_back(static_cast<std::size_t>(judge::number(ownCategory(p))));
+                reachMe += order.size() <= 300 && judge::isReachMe(ownCategory(p)) ? 1 : 0;
+            }
             player.answer(scheduler, p);
             time.now += 20;
         }
         QVERIFY(order.size() > 1000);
+        // Reach-me patterns, 37 % of all, make up most of the first new ones,
+        // but never all of them.
+        if (newOnly)
+            QVERIFY(reachMe > 150 && reachMe < 225);
         const std::size_t half = order.size() / 2;
         std::array<std::array<int, 10>, 10> follows {};
         std::array<int, 10> counts {};
@@ -263,28 +248,6 @@ private slots:
         qInfo("by the last category %.3f, by the commonest %.3f", byLast / n, byCommonest / n);
         QVERIFY(byLast / n <= byCommonest / n + 0.03);
         QVERIFY(byCommonest / n < 0.25); // no category dominates
-    }
-
-    // Reach-me patterns (37 % of all) make up most of the first new ones, but
-    // never all of them.
-    void reachMeComesEarlyButMixed()
-    {
-        drill::Progress progress;
-        FakeClock time;
-        drill::Scheduler scheduler(progress, 19, time.clock());
-        Player player;
-        int fresh = 0, reachMe = 0;
-        while (fresh < 300) {
-            const judge::Pattern p = scheduler.next();
-            if (!progress.patterns[static_cast<std::size_t>(drill::indexOf(p))].seen()) {
-                ++fresh;
-                reachMe += judge::isReachMe(ownCategory(p)) ? 1 : 0;
-            }
-            player.answer(scheduler, p);
-        }
-        qInfo("%d reach-me patterns in the first %d new ones", reachMe, fresh);
-        QVERIFY(reachMe > fresh / 2);
-        QVERIFY(reachMe < fresh * 3 / 4);
     }
 
     void playIsUniform_data()

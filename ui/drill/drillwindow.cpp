@@ -10,7 +10,6 @@
 #include "ui/qtintervaltimer.h"
 
 #include <QElapsedTimer>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -93,6 +92,9 @@ DrillWindow::DrillWindow(
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setWordWrap(true);
     m_message->setTextInteractionFlags(Qt::NoTextInteraction);
+    QPalette warning = m_message->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_message->setPalette(warning);
     m_message->hide();
 
     auto *top = new QHBoxLayout;
@@ -145,8 +147,7 @@ QWidget *DrillWindow::buildAnswerButtons()
     auto *panel = new QWidget;
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    m_prompt = new QLabel(QStringLiteral("この出目は？（1〜9 のキーでも）"));
-    column->addWidget(m_prompt);
+    column->addWidget(new QLabel(QStringLiteral("この出目は？（1〜9 のキーでも）")));
     for (std::size_t i = 0; i < m_answers.size(); ++i) {
         const judge::Category category = judge::kCategories[i];
         auto *button = new QPushButton(buttonText(categoryCaption(category)));
@@ -251,7 +252,7 @@ void DrillWindow::showTimeLeft()
     QString text;
     if (m_limit.isSet() && !m_answered) {
         const auto left = m_limit.remaining(m_timing.milliseconds());
-        text = QStringLiteral("残り %1 秒").arg(std::ceil(double(left) / 1000.0));
+        text = QStringLiteral("残り %1 秒").arg(int(std::ceil(double(left) / 1000.0)));
         if (!m_limit.isRunning())
             text += QStringLiteral("（止めています）");
     }
@@ -333,15 +334,15 @@ void DrillWindow::openStatistics()
         m_statistics = new StatisticsDialog(this);
         connect(m_statistics, &StatisticsDialog::resetRequested, this, &DrillWindow::confirmReset);
     }
-    refreshStatistics();
     m_statistics->show();
+    refreshStatistics();
     m_statistics->raise();
     m_statistics->activateWindow();
 }
 
 void DrillWindow::refreshStatistics()
 {
-    if (m_statistics)
+    if (m_statistics && m_statistics->isVisible())
         m_statistics->setFigures(drill::figures(m_store->progress()), m_scheduler->sitting());
 }
 

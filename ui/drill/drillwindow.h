@@ -102,7 +102,6 @@ private:
     PatternView *m_view = nullptr;
     std::array<QPushButton *, judge::kCategoryCount> m_answers {};
     QPushButton *m_next = nullptr;
-    QLabel *m_prompt = nullptr;
     QLabel *m_feedback = nullptr;
     QLabel *m_timeLeft = nullptr;
     QLabel *m_message = nullptr;

@@ -75,8 +75,9 @@ void report(const char *what, std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
     const auto at = [&times](double q) { return times[std::size_t(q * double(times.size() - 1))]; };
-    std::printf("  %-34s median %6.2f ms  p99 %6.2f ms  max %6.2f ms\n", what, at(0.5), at(0.99),
-        times.back());
+    const auto within = std::upper_bound(times.begin(), times.end(), 16.0) - times.begin();
+    std::printf("  %-34s median %6.2f ms  p99 %6.2f ms  max %6.2f ms  ≤ 16 ms %5.1f %%\n", what,
+        at(0.5), at(0.99), times.back(), 100.0 * double(within) / double(times.size()));
 }
 
 void run(const ui::StripPictures &pictures, bool full, int questions)

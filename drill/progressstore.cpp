@@ -100,7 +100,10 @@ void ProgressStore::open()
     }
     ReadProgress read;
     read.outcome = ReadProgress::Outcome::damaged;
-    if (file.open(QIODevice::ReadOnly)) {
+    // A full file is under half a megabyte; a far larger one is not ours and
+    // is not read into memory.
+    constexpr qint64 kMostBytes = 16 * 1024 * 1024;
+    if (file.size() <= kMostBytes && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         read = readProgress(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

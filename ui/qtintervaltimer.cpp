@@ -5,7 +5,12 @@
 namespace ui {
 
 QtIntervalTimer::QtIntervalTimer(Lifetime &lifetime)
-    : m_lifetime(lifetime)
+    : QtIntervalTimer()
+{
+    m_lifetime = &lifetime;
+}
+
+QtIntervalTimer::QtIntervalTimer()
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
@@ -38,8 +43,12 @@ void QtIntervalTimer::startCounting()
 
 void QtIntervalTimer::tick()
 {
-    if (onTick)
-        m_lifetime.run(onTick);
+    if (!onTick)
+        return;
+    if (m_lifetime)
+        m_lifetime->run(onTick);
+    else
+        onTick();
 }
 
 } // namespace ui

@@ -14,6 +14,8 @@ class QtIntervalTimer : public reel::IntervalTimer {
 public:
     // Ticks run through the program's lifetime: none once it is ending.
     explicit QtIntervalTimer(Lifetime &lifetime);
+    // Ticks run as they come.
+    QtIntervalTimer();
 
     void setInterval(int milliseconds) override;
     int interval() const override { return m_interval; }
@@ -27,7 +29,7 @@ private:
     void startCounting();
     void tick();
 
-    Lifetime &m_lifetime;
+    Lifetime *m_lifetime = nullptr;
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;

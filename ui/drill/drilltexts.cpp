@@ -1,0 +1,105 @@
+#include "ui/drill/drilltexts.h"
+
+#include "judge/table.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace ui {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString cells(judge::Pattern pattern)
+{
+    return QStringLiteral("%1 %2 %3").arg(pattern.left).arg(pattern.centre).arg(pattern.right);
+}
+
+// The result's lines, CR LF as the label's line break.
+QString resultLines(judge::Code code)
+{
+    return fromUtf8(judge::message(code).yakumei)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+QString categoryCaption(judge::Category category)
+{
+    return QString::number(judge::number(category)) + u' '
+        + fromUtf8(judge::categoryName(category));
+}
+
+QString feedbackText(const drill::Outcome &outcome)
+{
+    const judge::Pattern p = outcome.pattern;
+    const judge::Code code = judge::judge(p.left, p.centre, p.right);
+    // The pattern's own category first, then any other a look-alike has.
+    const judge::Category own = judge::categoryOf(code);
+    QStringList right { categoryCaption(own) };
+    for (judge::Category category : judge::kCategories)
+        if (category != own && outcome.rightCategories.test(std::size_t(judge::number(category))))
+            right << categoryCaption(category);
+
+    QString verdict;
+    if (outcome.right)
+        verdict = QStringLiteral("正解　");
+    else if (!outcome.chosen)
+        verdict = QStringLiteral("不正解（時間切れ）　正しくは ");
+    else
+        verdict = QStringLiteral("不正解　正しくは ");
+    verdict += right.join(QStringLiteral("、"));
+
+    QStringList lines { verdict, resultLines(code) };
+    const QString cheer = fromUtf8(judge::message(code).tamaya);
+    if (!cheer.isEmpty())
+        lines << cheer;
+    if (!outcome.sameLook.empty()) {
+        lines << QStringLiteral("%1 と同じ見た目の出目があります：").arg(cells(p));
+        for (const judge::Pattern &other : outcome.sameLook) {
+            const judge::Code otherCode = judge::judge(other.left, other.centre, other.right);
+            lines << cells(other) + QStringLiteral("　")
+                    + categoryCaption(judge::categoryOf(otherCode)) + QStringLiteral("　")
+                    + resultLines(otherCode).replace(u'\n', u' ');
+        }
+    }
+    return lines.join(u'\n');
+}
+
+QString storeMessage(drill::StoreStatus status, const QString &filePath, const QString &asidePath,
+    const QString &folder)
+{
+    using drill::StoreStatus;
+    const QString file = QDir::toNativeSeparators(filePath);
+    switch (status) {
+    case StoreStatus::freshStart:
+    case StoreStatus::loaded: return {};
+    case StoreStatus::keptAside:
+        return QStringLiteral("記録のファイルが壊れていたので %1 に残し、新しく始めます。")
+            .arg(QDir::toNativeSeparators(asidePath));
+    case StoreStatus::newerVersion:
+        return QStringLiteral(
+            "記録のファイル %1 は新しい版のものです。そのままにして、記録せずに練習します。")
+            .arg(file);
+    case StoreStatus::damagedNotMoved:
+        return QStringLiteral(
+            "記録のファイル %1 が壊れていて、よけることもできません。記録せずに練習します。")
+            .arg(file);
+    case StoreStatus::notWritable:
+        return QStringLiteral("フォルダー %1 に書き込めないので、記録せずに練習します。")
+            .arg(QDir::toNativeSeparators(folder));
+    case StoreStatus::lockedByOther:
+        return QStringLiteral(
+            "ほかで開いている練習が記録を使っています。こちらは読むだけで、記録しません。");
+    case StoreStatus::saveFailed:
+        return QStringLiteral("記録を %1 に保存できませんでした。前に保存した記録は残っています。")
+            .arg(file);
+    }
+    return {};
+}
+
+} // namespace ui

@@ -1,0 +1,47 @@
+// One pattern as the main window's three reel windows show it when the reels
+// stand: each strip at the pattern's position, the cells above and below
+// partly in view, the two framing lines, and the frame bars between the
+// reel windows.
+#pragma once
+
+#include "judge/patternfilter.h"
+#include "ui/strippictures.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+namespace ui {
+
+class PatternView : public QWidget {
+    Q_OBJECT
+public:
+    PatternView(const StripPictures &pictures, QWidget *parent = nullptr);
+
+    void setPattern(judge::Pattern pattern);
+    judge::Pattern pattern() const { return m_pattern; }
+
+    // The view covers this part of the main window's client area: the reel
+    // windows and the frame bars left, between and right of them.
+    static QRect areaInMainWindow();
+    // Reel 0..2's window, in the view's own coordinates.
+    static QRect opening(int reel);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawFrameBars(QPainter &painter) const;
+
+    std::array<QPixmap, 3> m_strips;
+    judge::Pattern m_pattern;
+};
+
+// "3 2 14: 左 大山 ３尺玉 リプレイ、中 …、右 …": the cells, then each reel's
+// three rows top to bottom in the players' words.
+QString describePattern(judge::Pattern pattern);
+
+} // namespace ui

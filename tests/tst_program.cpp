@@ -2,9 +2,11 @@
 // to a running program, and the right-click menu of the main window.
 #include "ui/commandline.h"
 #include "ui/contextmenu.h"
+#include "ui/helpwindow.h"
 #include "ui/lifetime.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
+#include "ui/program.h"
 #include "ui/singleinstance.h"
 #include "ui_testpictures.h"
 
@@ -26,9 +28,45 @@ private slots:
     void staleSocketIsTakenOver();
     void rightClickOpensMenuWithoutMovingFocus_data();
     void rightClickOpensMenuWithoutMovingFocus();
+    void requestWaitsForMainWindow();
+    void shortcutsOpenWindowsFromAnyWindow_data();
+    void shortcutsOpenWindowsFromAnyWindow();
+    void placesAreSavedOnTheWayOut();
 };
 
-void ProgramTest::initTestCase() { ui::applyClassicLook(false); }
+namespace {
+
+// A program whose end is recorded, started in a folder with test pictures and
+// past its title window.
+struct StartedProgram {
+    QTemporaryDir dir;
+    QList<int> exits;
+    ui::Lifetime lifetime { [this](int status) { exits << status; }, [](const QString &) {} };
+    ui::Program program { lifetime };
+
+    bool start(ui::WindowRequest request = ui::WindowRequest::none)
+    {
+        if (!dir.isValid() || !uitest::writeStripPictures(QDir(dir.path()))
+            || !QDir::setCurrent(dir.path()))
+            return false;
+        program.start(request);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("Form4"))
+                QTest::keyClick(
+                    w->findChild<QWidget *>(QStringLiteral("Command1")), Qt::Key_Return);
+        return QTest::qWaitFor([this] { return program.mainWindow() != nullptr; });
+    }
+};
+
+} // namespace
+
+void ProgramTest::initTestCase()
+{
+    // Settings and the drill's progress go to throw-away folders.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    ui::applyClassicLook(false);
+}
 
 void ProgramTest::endSavesOnceThenExits()
 {
@@ -157,6 +195,85 @@ void ProgramTest::rightClickOpensMenuWithoutMovingFocus()
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
         window.findChild<QWidget *>(QStringLiteral("r1ue"))->geometry().center());
     QVERIFY(!menu->menu()->isVisible());
+}
+
+// `reachme --chart` asks before the title window is gone: the chart comes
+// once the main window stands, beside it.
+void ProgramTest::requestWaitsForMainWindow()
+{
+    StartedProgram started;
+    started.program.open(ui::WindowRequest::drill); // at the title window
+    QVERIFY(!started.program.drillWindow());
+    QVERIFY(started.start(ui::WindowRequest::chart));
+    QWidget *chart = started.program.chartWindow();
+    QVERIFY(chart);
+    QTRY_VERIFY(chart->isVisible());
+    QCOMPARE(chart->windowTitle(), QStringLiteral("リーチ目表"));
+    // The later request wins; a window asked for twice is raised, not made
+    // again.
+    QVERIFY(!started.program.drillWindow());
+    started.program.open(ui::WindowRequest::chart);
+    QCOMPARE(started.program.chartWindow(), chart);
+}
+
+void ProgramTest::shortcutsOpenWindowsFromAnyWindow_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("title");
+    for (const QString &from : { QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
+        QTest::addRow("Ctrl+L in %s", qPrintable(from))
+            << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
+        QTest::addRow("Ctrl+T in %s", qPrintable(from))
+            << from << int(Qt::Key_T) << QStringLiteral("練習");
+    }
+}
+
+void ProgramTest::shortcutsOpenWindowsFromAnyWindow()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, title);
+    StartedProgram started;
+    QVERIFY(started.start());
+    ui::MainWindow *main = started.program.mainWindow();
+    QWidget *window = main;
+    if (from == QStringLiteral("Fsousa")) {
+        main->controller().Cmsousa_Click();
+        window = main->helpWindow(reel::HelpWindow::Fsousa);
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
+    QWidget *opened
+        = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
+    QVERIFY(opened);
+    QCOMPARE(opened->windowTitle(), title);
+    QTRY_VERIFY(opened->isVisible());
+    // The main window is as it was: no focus moved inside it.
+    if (window == main)
+        QCOMPARE(main->focusWidget(), focused);
+    QVERIFY(started.exits.isEmpty());
+}
+
+void ProgramTest::placesAreSavedOnTheWayOut()
+{
+    QSettings().clear();
+    {
+        StartedProgram started;
+        QVERIFY(started.start(ui::WindowRequest::chart));
+        QWidget *chart = started.program.chartWindow();
+        QTRY_VERIFY(chart->isVisible());
+        chart->setGeometry(40, 50, 700, 500);
+        started.program.mainWindow()->controller().cmend_Click();
+        QCOMPARE(started.exits, QList<int> { 0 });
+    }
+    StartedProgram again;
+    QVERIFY(again.start(ui::WindowRequest::chart));
+    QWidget *chart = again.program.chartWindow();
+    QTRY_VERIFY(chart->isVisible());
+    QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
 }
 
 QTEST_MAIN(ProgramTest)

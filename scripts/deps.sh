@@ -16,6 +16,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)
     # Qt's private headers: the accessibility test switches event reporting on.
     packages+=(qt6-base-private-dev)
+    # The formatting check (Debian 12's clang-format 14) and reading PDFs.
+    packages+=(clang-format poppler-utils)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 // What the two help windows share: a fixed-size window with a title bar and a
-// close box, the program's icon, and an OK button that only hides it.
+// close box, the program's icon, and an OK button that only hides it (Esc
+// does the same, as in any dialog).
 #pragma once
 
 #include <QWidget>
@@ -17,6 +18,11 @@ public:
 protected:
     // Wires OK to hide the window and gives it the focus.
     void setOkButton(PushButton *ok);
+
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    PushButton *m_ok = nullptr;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/formbuilder.h"
 #include "ui/formlabel.h"
 #include "ui/operationhelp.h"
+#include "ui/playkeys.h"
 #include "ui/pushbutton.h"
 #include "ui/runtimeerror.h"
 #include "ui/termshelp.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(const StripPictures &pictures)
     m_controller
         = std::make_unique<reel::MainController>(*this, m_timer1, m_timer2, m_timer3, m_timer4);
     connectButtons();
+    new PlayKeys(this);
     button(Button::cmstart)->setFocus();
 }
 

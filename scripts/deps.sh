@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config
+    g++ cmake make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     # The Japanese Gothic faces the windows are set in.

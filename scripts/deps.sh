@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config
+    g++ cmake make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     # The Japanese Gothic faces the windows are set in.
@@ -16,8 +16,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)
     # Qt's private headers: the accessibility test switches event reporting on.
     packages+=(qt6-base-private-dev)
-    # pdftotext and pdfimages read the printed chart back.
-    packages+=(poppler-utils)
+    # The formatting check (Debian 12's clang-format 14) and reading PDFs.
+    packages+=(clang-format poppler-utils)
 fi
 
 missing=()

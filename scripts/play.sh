@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the program needs, builds it and starts it beside its strip
-# pictures.
+# Installs what the program needs, builds it alone in build-play/ and starts it
+# beside its strip pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DREACHME_BUILD_TESTS=OFF
-cmake --build build -j"$(nproc)"
+cmake --preset play
+cmake --build --preset play -j"$(nproc)"
 cd data
-exec ../build/bin/reachme "$@"
+exec ../build-play/bin/reachme "$@"

@@ -4,6 +4,8 @@
 #include "ui/pushbutton.h"
 #include "ui/windowicon.h"
 
+#include <QKeyEvent>
+
 namespace ui {
 
 HelpWindow::HelpWindow(const Form &form)
@@ -17,9 +19,19 @@ HelpWindow::HelpWindow(const Form &form)
     setWindowIcon(logoIcon());
     buildControls(this, form);
 
-    auto *ok = findChild<PushButton *>(QStringLiteral("Command1"));
-    connect(ok, &PushButton::clicked, this, &QWidget::hide);
-    ok->setFocus();
+    m_ok = findChild<PushButton *>(QStringLiteral("Command1"));
+    connect(m_ok, &PushButton::clicked, this, &QWidget::hide);
+    m_ok->setFocus();
+}
+
+// Esc reaches the window when the focused control has no use for it.
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (m_ok && event->matches(QKeySequence::Cancel)) {
+        m_ok->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace ui

@@ -1,11 +1,13 @@
 // What the two help windows share: a fixed-size window with a title bar and a
-// close box, the program's icon, and an OK button that only hides it.
+// close box, the program's icon, and an OK button that only hides it (Esc
+// does the same, as in any dialog).
 #pragma once
 
 #include <QWidget>
 
 namespace ui {
 
+class PushButton;
 struct Form;
 
 class HelpWindow : public QWidget {
@@ -15,6 +17,12 @@ public:
     // focus. The close box discards the window; OK keeps it for the next
     // showing.
     explicit HelpWindow(const Form &form);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    PushButton *m_ok = nullptr;
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/forms/form.h"
 #include "ui/forms/mainform.h"
 #include "ui/operationhelp.h"
+#include "ui/playkeys.h"
 #include "ui/pushbutton.h"
 #include "ui/termshelp.h"
 #include "ui/windowicon.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(const StripPictures &pictures, Lifetime *lifetime)
     m_controller
         = std::make_unique<reel::MainController>(m_view, m_timer1, m_timer2, m_timer3, m_timer4);
     connectButtons();
+    new PlayKeys(this);
     button(Button::cmstart)->setFocus();
 }
 

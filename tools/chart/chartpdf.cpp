@@ -50,7 +50,10 @@ bool renderPdf(const std::vector<judge::ResultGroup> &groups, const std::string 
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("リーチ目表"));
         writer.setCreator(QStringLiteral("reachme-chart"));
-        ui::printChart(writer, groups, ui::CellPictures(pictures));
+        if (!ui::printChart(writer, groups, ui::CellPictures(pictures))) {
+            error = "cannot draw the PDF";
+            return false;
+        }
     }
     pdf = buffer.data().toStdString();
     return true;

@@ -196,14 +196,14 @@ void paintFooter(PagePainter &page, int number, int count)
 
 } // namespace
 
-void printChart(QPagedPaintDevice &device, const std::vector<judge::ResultGroup> &groups,
+bool printChart(QPagedPaintDevice &device, const std::vector<judge::ResultGroup> &groups,
     const CellPictures &cells)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter));
     QPainter painter(&device);
     if (!painter.isActive())
-        return;
+        return false;
     // The symbols are drawn art: keep their pixels rather than a JPEG's guess.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -228,6 +228,7 @@ void printChart(QPagedPaintDevice &device, const std::vector<judge::ResultGroup>
         }
         paintFooter(page, int(p) + 1, int(pages.size()));
     }
+    return painter.end();
 }
 
 } // namespace ui

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,9 +111,9 @@ void ChartWindow::chooseOnlyPattern()
         choosePattern(m_model->groups().front().patterns.front());
 }
 
-void ChartWindow::printTo(QPagedPaintDevice &device) const
+bool ChartWindow::printTo(QPagedPaintDevice &device) const
 {
-    printChart(device, m_model->groups(), m_cells);
+    return printChart(device, m_model->groups(), m_cells);
 }
 
 void ChartWindow::print()
@@ -123,8 +124,11 @@ void ChartWindow::print()
     dialog.setWindowTitle("印刷");
     if (dialog.exec() != QDialog::Accepted)
         return;
-    printTo(printer);
-    statusBar()->showMessage("印刷しました。", kMessageMilliseconds);
+    if (printTo(printer))
+        statusBar()->showMessage("印刷しました。", kMessageMilliseconds);
+    else
+        QMessageBox::warning(
+            this, "印刷", "印刷できませんでした。プリンターの設定を確かめて下さい。");
 }
 
 QString ChartWindow::saveAsPdf(const QString &fileName) const
@@ -136,7 +140,10 @@ QString ChartWindow::saveAsPdf(const QString &fileName) const
         QPdfWriter writer(&file);
         writer.setTitle("リーチ目表");
         writer.setCreator("reachme");
-        printTo(writer);
+        if (!printTo(writer)) {
+            file.cancelWriting();
+            return QStringLiteral("PDFを書けませんでした。");
+        }
     }
     if (!file.commit())
         return file.errorString();

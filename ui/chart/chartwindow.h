@@ -37,8 +37,8 @@ public:
     FilterPanel *filters() const { return m_filters; }
     const CellPictures &cells() const { return m_cells; }
 
-    // Prints what the filters show onto a device.
-    void printTo(QPagedPaintDevice &device) const;
+    // Prints what the filters show onto a device; false when it could not.
+    bool printTo(QPagedPaintDevice &device) const;
     // Writes what the filters show as a PDF, replacing the file only once it
     // is complete; returns an empty string, else why it failed.
     QString saveAsPdf(const QString &fileName) const;

@@ -1,15 +1,26 @@
 // The Qt side of the reel controller's needs: interval timers with our own
 // semantics, and reading the strip pictures from the working directory.
 #include "ui/looks.h"
+#include "ui/mainwindow.h"
 #include "ui/qtintervaltimer.h"
 #include "ui/runtimeerror.h"
 #include "ui/strippictures.h"
 #include "ui_testpictures.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
 
 #include <stdexcept>
+
+namespace {
+
+// What stands beside r1.bmp as r1@2x.bmp.
+enum class Sharp { None, Exact, EightOff, NineOff, Stale, Broken, WrongSize, Folder };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sharp)
 
 class UiPlatformTest : public QObject {
     Q_OBJECT
@@ -22,6 +33,8 @@ private slots:
     void missingPictureNamesFileAndDirectory_data();
     void missingPictureNamesFileAndDirectory();
     void unreadablePictureIsNotMissing();
+    void sharpPictureIsChosen_data();
+    void sharpPictureIsChosen();
     void styleChosenByUser_data();
     void styleChosenByUser();
     void runTimeErrorIsReportedAndEndsProgram();
@@ -135,7 +148,7 @@ void UiPlatformTest::missingPictureNamesFileAndDirectory()
     QDir::setCurrent(previous);
 
     QVERIFY(!pictures.loaded());
-    QVERIFY(pictures.missing);
+    QCOMPARE(pictures.problem, ui::PictureProblem::Missing);
     QCOMPARE(pictures.failedFile, failed);
     const QString absoluteDir = QFileInfo(dir.path()).canonicalFilePath();
     QCOMPARE(QFileInfo(pictures.directory).canonicalFilePath(), absoluteDir);
@@ -161,10 +174,81 @@ void UiPlatformTest::unreadablePictureIsNotMissing()
     QDir::setCurrent(previous);
 
     QVERIFY(!pictures.loaded());
-    QVERIFY(!pictures.missing);
+    QCOMPARE(pictures.problem, ui::PictureProblem::NotAPicture);
     QCOMPARE(pictures.failedFile, QStringLiteral("r2.bmp"));
     QVERIFY(!pictures.images[0].isNull());
     QVERIFY(pictures.images[2].isNull());
+}
+
+void UiPlatformTest::sharpPictureIsChosen_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<Sharp>("sharp");
+    QTest::addColumn<bool>("used");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("ratio 1") << 1.0 << Sharp::Exact << false << false;
+    QTest::newRow("ratio 2") << 2.0 << Sharp::Exact << true << false;
+    QTest::newRow("ratio 1.5") << 1.5 << Sharp::Exact << true << false;
+    QTest::newRow("ratio 2, none there") << 2.0 << Sharp::None << false << false;
+    QTest::newRow("ratio 2, 8 off") << 2.0 << Sharp::EightOff << true << false;
+    QTest::newRow("ratio 2, 9 off") << 2.0 << Sharp::NineOff << false << true;
+    QTest::newRow("ratio 2, stale") << 2.0 << Sharp::Stale << false << true;
+    QTest::newRow("ratio 2, broken") << 2.0 << Sharp::Broken << false << true;
+    QTest::newRow("ratio 2, three times the size") << 2.0 << Sharp::WrongSize << false << true;
+    QTest::newRow("ratio 2, a folder") << 2.0 << Sharp::Folder << false << true;
+    QTest::newRow("ratio 1, broken") << 1.0 << Sharp::Broken << false << false;
+}
+
+// r1@2x.bmp stands in for r1.bmp only on a high-density screen and only when
+// it shows the same picture; otherwise r1.bmp is shown after one warning.
+// Either way the reel is shown at the same logical size.
+void UiPlatformTest::sharpPictureIsChosen()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(Sharp, sharp);
+    QFETCH(bool, used);
+    QFETCH(bool, warned);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("r1@2x.bmp"));
+    QImage twice = uitest::stripPicture(0).scaled(200, 3360).convertToFormat(QImage::Format_RGB888);
+    switch (sharp) {
+    case Sharp::None: break;
+    case Sharp::Exact: break;
+    case Sharp::EightOff:
+    case Sharp::NineOff:
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                twice.setPixel(x, y, twice.pixel(x, y) + (sharp == Sharp::EightOff ? 8 : 9));
+        break;
+    case Sharp::Stale: twice.invertPixels(); break;
+    case Sharp::Broken: twice = QImage(); break;
+    case Sharp::WrongSize: twice = twice.scaled(300, 5040); break;
+    case Sharp::Folder: QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("r1@2x.bmp"))); break;
+    }
+    if (sharp == Sharp::Broken) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BM nothing") > 0);
+    } else if (sharp != Sharp::None && sharp != Sharp::Folder)
+        QVERIFY(twice.save(path, "BMP"));
+
+    if (warned)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("r1@2x\\.bmp")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const ui::StripPictures pictures = ui::loadStripPictures(ratio);
+    QDir::setCurrent(previous);
+
+    QVERIFY(pictures.loaded());
+    const QImage &image = pictures.images[0];
+    QCOMPARE(image.devicePixelRatio(), used ? 2.0 : 1.0);
+    QCOMPARE(image.size(), used ? QSize(200, 3360) : QSize(100, 1680));
+    QCOMPARE(qBlue(image.pixel(0, 0)), sharp == Sharp::EightOff && used ? 0xE7 + 8 : 0xE7);
+    QCOMPARE(pictures.images[1].devicePixelRatio(), 1.0);
+    ui::MainWindow window(pictures);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->size(), QSize(100, 1680));
 }
 
 void UiPlatformTest::styleChosenByUser_data()

@@ -104,7 +104,8 @@ void MainWindow::buildReelArea(const StripPictures &pictures)
         auto *image = new QLabel(opening);
         image->setObjectName(QString::fromLatin1(names[reel]));
         image->setPixmap(QPixmap::fromImage(pictures.images[r]));
-        image->resize(image->pixmap().size());
+        // The logical size: a high-density picture is shown at the same size.
+        image->resize(pictures.images[r].deviceIndependentSize().toSize());
         image->move(toPixels(kPictureLefts[r]) - opening->x(), 0);
         m_images[r] = image;
         setPictureTop(reel, kTopAtPositionZero);

@@ -1,12 +1,13 @@
 # A private X server and the program's windows in it, for the end-to-end test
 # and the screenshot script. Source it; it defines functions only.
 
-# Starts Xvfb on the first free display from $1 on, exports DISPLAY and sets
-# xvfb_pid. Returns 1 when the server does not answer within five seconds.
+# Starts Xvfb on the first free display from $1 on, with a screen of $3
+# (1024x768x24 unless given), exports DISPLAY and sets xvfb_pid. Returns 1
+# when the server does not answer within five seconds.
 start_xvfb() {
-    local display=$1 log=$2
+    local display=$1 log=$2 screen=${3:-1024x768x24}
     while [[ -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$log" 2>&1 &
+    Xvfb ":$display" -screen 0 "$screen" -nolisten tcp > "$log" 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$display"
     for _ in $(seq 50); do

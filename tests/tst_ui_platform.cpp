@@ -2,6 +2,7 @@
 // semantics, and reading the strip pictures from the working directory.
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
+#include "ui/pictures/picturefolders.h"
 #include "ui/qtintervaltimer.h"
 #include "ui/runtimeerror.h"
 #include "ui/strippictures.h"
@@ -15,6 +16,9 @@
 
 namespace {
 
+// Set in a copy of this test that only reports which pictures it finds.
+constexpr char kReportPicturesOnly[] = "REACHME_TEST_REPORT_PICTURES";
+
 // What stands beside r1.bmp as r1@2x.bmp.
 enum class Sharp { None, Exact, EightOff, NineOff, Stale, Broken, WrongSize, Folder };
 
@@ -26,6 +30,7 @@ class UiPlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void timerStartsDisabled();
     void timerTicksOnlyWithPositiveInterval();
     void timerThatDisablesItselfStopsTicking();
@@ -35,10 +40,30 @@ private slots:
     void unreadablePictureIsNotMissing();
     void sharpPictureIsChosen_data();
     void sharpPictureIsChosen();
+    void installedPicturesAreFoundFromProgramPlace_data();
+    void installedPicturesAreFoundFromProgramPlace();
     void styleChosenByUser_data();
     void styleChosenByUser();
     void runTimeErrorIsReportedAndEndsProgram();
 };
+
+// The copy started by installedPicturesAreFoundFromProgramPlace: one line
+// each for the folder, the failed file, and which reel's colours r1.bmp … r3.bmp
+// have; then the program ends.
+void UiPlatformTest::initTestCase()
+{
+    if (!qEnvironmentVariableIsSet(kReportPicturesOnly))
+        return;
+    const ui::StripPictures pictures = ui::loadStripPictures(1);
+    QTextStream out(stdout);
+    out << kReportPicturesOnly << '\n' << pictures.directory << '\n' << pictures.failedFile << '\n';
+    for (const QImage &image : pictures.images)
+        out << (image.isNull() ? -1
+                               : qGreen(image.pixel(50, 900)) - qGreen(uitest::rowColour(0, 900)))
+            << ' ';
+    out << '\n' << pictures.errorMessage() << Qt::endl;
+    std::exit(0);
+}
 
 void UiPlatformTest::timerStartsDisabled()
 {
@@ -249,6 +274,68 @@ void UiPlatformTest::sharpPictureIsChosen()
     QCOMPARE(pictures.images[1].devicePixelRatio(), 1.0);
     ui::MainWindow window(pictures);
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->size(), QSize(100, 1680));
+}
+
+void UiPlatformTest::installedPicturesAreFoundFromProgramPlace_data()
+{
+    QTest::addColumn<QList<int>>("inWorkingFolder"); // r1.bmp … as 0..2
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("fromWorkingFolder");
+    QTest::addColumn<QString>("failed");
+    QTest::newRow("all three here") << QList<int> { 0, 1, 2 } << true << true << QString();
+    QTest::newRow("r1.bmp only here") << QList<int> { 0 } << true << false << QString();
+    QTest::newRow("none here") << QList<int> {} << true << false << QString();
+    QTest::newRow("none installed") << QList<int> { 0, 2 } << false << true << "r2.bmp";
+}
+
+// A copy of the program in a tree of its own finds the pictures installed
+// beside it unless the working folder holds all three; the three never come
+// from two folders, and found nowhere, every folder looked in is named.
+void UiPlatformTest::installedPicturesAreFoundFromProgramPlace()
+{
+    QFETCH(QList<int>, inWorkingFolder);
+    QFETCH(bool, installed);
+    QFETCH(bool, fromWorkingFolder);
+    QFETCH(QString, failed);
+    QTemporaryDir tree, working;
+    QVERIFY(tree.isValid() && working.isValid());
+    const QString bin = QDir(tree.path()).filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    const QString program = QDir(bin).filePath(QStringLiteral("copy"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    const QString pictureFolder = ui::installedPictureFolder(bin);
+    if (installed) {
+        QVERIFY(QDir().mkpath(pictureFolder));
+        QVERIFY(uitest::writeStripPictures(QDir(pictureFolder)));
+    }
+    // The working folder's pictures wear the colours of the next reel.
+    for (int reel : inWorkingFolder) {
+        const QString name = QStringLiteral("r%1.bmp").arg(reel + 1);
+        QVERIFY(uitest::stripPicture((reel + 1) % 3).save(QDir(working.path()).filePath(name)));
+    }
+
+    QProcess copy;
+    copy.setWorkingDirectory(working.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kReportPicturesOnly), QStringLiteral("1"));
+    copy.setProcessEnvironment(env);
+    copy.start(program, {});
+    QVERIFY(copy.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(copy.readAllStandardOutput());
+    const QStringList lines
+        = output.mid(output.indexOf(QLatin1String(kReportPicturesOnly))).split('\n').mid(1);
+    QVERIFY2(lines.size() >= 4, qPrintable(output));
+
+    const QString workingPath = QFileInfo(working.path()).canonicalFilePath();
+    QCOMPARE(lines[0], fromWorkingFolder ? workingPath : pictureFolder);
+    QCOMPARE(lines[1], failed);
+    if (failed.isEmpty()) {
+        QCOMPARE(lines[2], fromWorkingFolder ? QStringLiteral("1 2 0 ") : QStringLiteral("0 1 2 "));
+    } else {
+        const QString message = lines.mid(3).join('\n');
+        QVERIFY2(
+            message.contains(workingPath) && message.contains(pictureFolder), qPrintable(message));
+    }
 }
 
 void UiPlatformTest::styleChosenByUser_data()

@@ -24,23 +24,23 @@ PictureFolder workingFolder()
     return { former, true };
 }
 
-// Relative to the program's folder, as the build was configured to install.
-QString installedFolder()
-{
-    if (!QCoreApplication::instance())
-        return {};
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-        + QStringLiteral(REACHME_PICTURES_FROM_PROGRAM));
-}
-
 } // namespace
+
+// Relative to the program's folder, as the build was configured to install.
+QString installedPictureFolder(const QString &programFolder)
+{
+    return QDir::cleanPath(
+        programFolder + QLatin1Char('/') + QStringLiteral(REACHME_PICTURES_FROM_PROGRAM));
+}
 
 QList<PictureFolder> pictureFolders()
 {
     QList<PictureFolder> folders { workingFolder() };
-    const QString installed = installedFolder();
-    if (!installed.isEmpty() && installed != folders.front().path)
-        folders.append({ installed, false });
+    if (QCoreApplication::instance()) {
+        const QString installed = installedPictureFolder(QCoreApplication::applicationDirPath());
+        if (installed != folders.front().path)
+            folders.append({ installed, false });
+    }
     return folders;
 }
 

@@ -16,6 +16,10 @@ struct PictureFolder {
 
 QList<PictureFolder> pictureFolders();
 
+// Where the pictures were installed, for a program installed in
+// `programFolder`.
+QString installedPictureFolder(const QString &programFolder);
+
 // Whether the folder has an entry of that name, of whatever kind, so that a
 // bad file there is reported rather than passed over.
 bool folderHolds(const PictureFolder &folder, const QString &name);

@@ -77,7 +77,9 @@ StripPictureFolder findStripPictureFolder() { return firstHoldingAll(pictureFold
 
 StripPictures loadStripPictures()
 {
-    return loadStripPictures(qApp ? qApp->devicePixelRatio() : 1.0);
+    // A tool without windows reads the ordinary pictures.
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return loadStripPictures(app ? app->devicePixelRatio() : 1.0);
 }
 
 StripPictures loadStripPictures(qreal devicePixelRatio)

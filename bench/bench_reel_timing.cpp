@@ -2,10 +2,13 @@
 // 10 s at each reel speed, every spin tick timestamped where it moves the
 // strip picture, against the ideal schedule t0 + k × interval.
 //
-//   QT_QPA_PLATFORM=offscreen build-perf/bin/bench_reel_timing [--hidden] [speed ms …]
+//   QT_QPA_PLATFORM=offscreen build-perf/bin/bench_reel_timing [--hidden] [--scale N]
+//       [speed ms …]
 //
 // --hidden leaves the window unshown, so that nothing is painted: the
 // difference to a shown window is the cost of repainting the reels.
+// --scale 2 runs at twice the scale (QT_SCALE_FACTOR), where the reels show
+// the @2x pictures; only 35 ms unless speeds are given.
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/strippictures.h"
@@ -172,20 +175,31 @@ bool spin(TimedMainWindow &window, int speed)
 
 int main(int argc, char *argv[])
 {
+    // The scale must be in place before the application reads it.
+    QByteArray scale;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArrayView(argv[i]) == "--scale")
+            scale = argv[i + 1];
+    if (!scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", scale);
+
     const bool userChoseStyle = ui::styleChosenByUser(argc, argv);
     QApplication app(argc, argv);
     ui::applyClassicLook(userChoseStyle);
 
     std::vector<int> speeds;
     bool hidden = false;
-    for (const QString &arg : QApplication::arguments().mid(1)) {
-        if (arg == QStringLiteral("--hidden"))
+    const QStringList args = QApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--hidden"))
             hidden = true;
+        else if (args[i] == QStringLiteral("--scale"))
+            ++i;
         else
-            speeds.push_back(arg.toInt());
+            speeds.push_back(args[i].toInt());
     }
     if (speeds.empty())
-        speeds = { 35, 16 };
+        speeds = scale.isEmpty() ? std::vector { 35, 16 } : std::vector { 35 };
 
     const QString home = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(REACHME_DATA_DIR));
@@ -204,8 +218,9 @@ int main(int argc, char *argv[])
         window.showCentred();
     waitFor(500); // the first paints and the window system settle
 
-    std::printf("platform %s, Qt %s, window %s\n", qPrintable(QApplication::platformName()),
-        qVersion(), hidden ? "hidden" : "shown");
+    std::printf("platform %s, Qt %s, window %s, device pixel ratio %g, pictures at %gx\n",
+        qPrintable(QApplication::platformName()), qVersion(), hidden ? "hidden" : "shown",
+        window.devicePixelRatio(), pictures.images[0].devicePixelRatio());
     bool goalsMet = true;
     for (int speed : speeds) {
         const bool met = spin(window, speed);

@@ -1,7 +1,9 @@
-// Any bytes as a strip picture, read the way the program reads "r1.bmp": a
-// QImageReader that takes the format from the ".bmp" name and falls back to
-// the content. The outcome must be a clean error or a usable picture, never
-// a crash or a hang.
+// Any bytes as a strip picture, read the way the program reads "r1.bmp": the
+// bitmap header's promised size first, then a QImageReader that tells the
+// format by the content. The outcome must be a clean error or a usable
+// picture, never a crash or a hang.
+#include "ui/pictures/bmplayout.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -64,8 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    // The format a file name ending in ".bmp" gives the reader.
-    QImageReader reader(&buffer, "bmp");
+    // A promised size is never empty or negative, whatever the bytes.
+    if (const auto layout = ui::readBmpLayout(bytes.left(64));
+        layout && (layout->width <= 0 || layout->height <= 0 || layout->bytesNeeded < 0))
+        std::abort();
+    QImageReader reader(&buffer);
     QImage image;
     if (!reader.read(&image)) {
         // The message box needs a reason; a buffer is never "not found". A

@@ -1,6 +1,7 @@
 // Bad strip picture files and bad text in the speed boxes: each ends in a
-// clean outcome (a loaded picture, a refusal that names the file and the
-// folder, a value, or the input error report), never in a crash.
+// clean outcome (a loaded picture, a refusal that names the file, the folder
+// and the true reason, a value, or the input error report), never in a crash
+// or a hang.
 #include "fakewindow.h"
 #include "positions.h"
 #include "ui_testpictures.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using Outcome = reel::ReadResult::Outcome;
@@ -38,7 +40,19 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QString stripName(int reel) { return QStringLiteral("r%1.bmp").arg(reel + 1); }
 
-enum class BadFile { Empty, HeaderCut, NotAPicture, Directory };
+enum class BadFile {
+    Empty,
+    HeaderCut,
+    NotAPicture,
+    Directory,
+    Fifo,
+    LinkLoop,
+    PixelsCut,
+    Tiny,
+    Dot,
+    Narrow,
+    Short
+};
 
 const char *const kText1Caption = "リール１コマのスピード";
 const char *const kText3Caption = "Ａutoの停止までの時間";
@@ -46,6 +60,7 @@ const char *const kText3Caption = "Ａutoの停止までの時間";
 } // namespace
 
 Q_DECLARE_METATYPE(BadFile)
+Q_DECLARE_METATYPE(ui::PictureProblem)
 
 class HardeningTest : public QObject {
     Q_OBJECT
@@ -54,6 +69,7 @@ private slots:
     void badPictureIsRefusedByName_data();
     void badPictureIsRefusedByName();
     void pictureWithoutReadPermissionIsRefused();
+    void deletedWorkingFolderIsNamed();
     void oddPictureIsShownAndPlayed_data();
     void oddPictureIsShownAndPlayed();
     void speedTextReadsCleanly_data();
@@ -68,20 +84,44 @@ void HardeningTest::badPictureIsRefusedByName_data()
 {
     QTest::addColumn<BadFile>("bad");
     QTest::addColumn<int>("reel");
-    const std::pair<const char *, BadFile> kinds[]
-        = { { "empty", BadFile::Empty }, { "header cut short", BadFile::HeaderCut },
-              { "not a picture", BadFile::NotAPicture }, { "a directory", BadFile::Directory } };
-    for (const auto &[name, bad] : kinds)
+    QTest::addColumn<ui::PictureProblem>("problem");
+    QTest::addColumn<QString>("says"); // part of the reason the report gives
+    using P = ui::PictureProblem;
+    const struct {
+        const char *name;
+        BadFile bad;
+        P problem;
+        const char *says;
+    } kinds[] = {
+        { "empty", BadFile::Empty, P::NotAPicture, "画像として読み込めません" },
+        { "header cut short", BadFile::HeaderCut, P::NotAPicture, "画像として読み込めません" },
+        { "not a picture", BadFile::NotAPicture, P::NotAPicture, "画像として読み込めません" },
+        { "a directory", BadFile::Directory, P::NotRegularFile,
+            "通常のファイルではなく、フォルダー" },
+        { "a FIFO", BadFile::Fifo, P::NotRegularFile, "名前付きパイプ（FIFO）" },
+        { "a symlink loop", BadFile::LinkLoop, P::LinkLoop, "シンボリックリンクが循環" },
+        { "cut at 200 000 bytes", BadFile::PixelsCut, P::Truncated,
+            "504054 バイト必要ですが、ファイルは 200000 バイト" },
+        { "50 x 50", BadFile::Tiny, P::TooSmall, "50 × 50 ピクセルですが" },
+        { "1 x 1", BadFile::Dot, P::TooSmall, "1 × 1 ピクセルですが" },
+        { "95 x 1680", BadFile::Narrow, P::TooSmall, "95 × 1680 ピクセルですが、幅 96" },
+        { "100 x 1679", BadFile::Short, P::TooSmall, "100 × 1679 ピクセルですが" },
+    };
+    for (const auto &kind : kinds)
         for (int reel : { 0, 2 })
-            QTest::addRow("%s as %s", name, qPrintable(stripName(reel))) << bad << reel;
+            QTest::addRow("%s as %s", kind.name, qPrintable(stripName(reel)))
+                << kind.bad << reel << kind.problem << QString::fromUtf8(kind.says);
 }
 
 // The pictures before the bad one are read, the ones after are not tried,
-// and the report names the file and the folder it was looked for in.
+// and the report names the file, the folder it was looked for in and why it
+// cannot serve. Nothing blocks: a FIFO without a writer is refused at once.
 void HardeningTest::badPictureIsRefusedByName()
 {
     QFETCH(BadFile, bad);
     QFETCH(int, reel);
+    QFETCH(ui::PictureProblem, problem);
+    QFETCH(QString, says);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QList<int> good { 0, 1, 2 };
@@ -98,12 +138,19 @@ void HardeningTest::badPictureIsRefusedByName()
         QVERIFY(writeFile(path, QByteArray("r1.bmp\nnot a picture at all\n").repeated(50)));
         break;
     case BadFile::Directory: QVERIFY(QDir(dir.path()).mkdir(stripName(reel))); break;
+    case BadFile::Fifo: QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); break;
+    case BadFile::LinkLoop: QVERIFY(QFile::link(stripName(reel), path)); break;
+    case BadFile::PixelsCut: QVERIFY(writeFile(path, whole.left(200000))); break;
+    case BadFile::Tiny: QVERIFY(writeFile(path, validBitmap(50, 50))); break;
+    case BadFile::Dot: QVERIFY(writeFile(path, validBitmap(1, 1))); break;
+    case BadFile::Narrow: QVERIFY(writeFile(path, validBitmap(95, 1680))); break;
+    case BadFile::Short: QVERIFY(writeFile(path, validBitmap(100, 1679))); break;
     }
 
     const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(!pictures.loaded());
     QCOMPARE(pictures.failedFile, stripName(reel));
-    QVERIFY(!pictures.missing);
+    QCOMPARE(pictures.problem, problem);
     const QString where = QFileInfo(dir.path()).canonicalFilePath();
     QCOMPARE(pictures.directory, where);
     for (int before = 0; before < reel; ++before)
@@ -114,6 +161,7 @@ void HardeningTest::badPictureIsRefusedByName()
     const QString message = pictures.errorMessage();
     QVERIFY2(message.contains(stripName(reel)), qPrintable(message));
     QVERIFY2(message.contains(QDir::toNativeSeparators(where)), qPrintable(message));
+    QVERIFY2(message.contains(says), qPrintable(message));
 }
 
 void HardeningTest::pictureWithoutReadPermissionIsRefused()
@@ -130,21 +178,42 @@ void HardeningTest::pictureWithoutReadPermissionIsRefused()
     const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
     QVERIFY(!pictures.loaded());
     QCOMPARE(pictures.failedFile, stripName(1));
-    QVERIFY(!pictures.missing);
+    QCOMPARE(pictures.problem, ui::PictureProblem::NoPermission);
     QVERIFY(pictures.errorMessage().contains(stripName(1)));
+}
+
+// A working directory deleted under the program is named by its former name
+// and said to be gone, not shown as an empty name.
+void HardeningTest::deletedWorkingFolderIsNamed()
+{
+    const QString previous = QDir::currentPath();
+    auto *dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir->path())));
+    const QString former = QFileInfo(dir->path()).canonicalFilePath();
+    QDir::setCurrent(former);
+    delete dir;
+    const ui::StripPictures pictures = ui::loadStripPictures(1);
+    QDir::setCurrent(previous);
+
+    QVERIFY(!pictures.loaded());
+    QCOMPARE(pictures.problem, ui::PictureProblem::FolderGone);
+    QCOMPARE(pictures.failedFile, stripName(0));
+    QCOMPARE(pictures.directory, former);
+    const QString message = pictures.errorMessage();
+    QVERIFY2(message.contains(former), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("もう存在しません")), qPrintable(message));
 }
 
 void HardeningTest::oddPictureIsShownAndPlayed_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("4 x 4") << validBitmap(4, 4) << QSize(4, 4);
-    QTest::newRow("1 x 1") << validBitmap(1, 1) << QSize(1, 1);
+    QTest::newRow("the least: 96 x 1680") << validBitmap(96, 1680) << QSize(96, 1680);
     QTest::newRow("taller") << validBitmap(100, 3000) << QSize(100, 3000);
     QTest::newRow("wider") << validBitmap(300, 1680) << QSize(300, 1680);
-    // The reader fills what the file lacks; the picture keeps its full size.
-    QTest::newRow("pixel rows cut short")
-        << validBitmap(100, 1680).left(54 + 300 * 100) << QSize(100, 1680);
+    QTest::newRow("bytes after the pixels")
+        << validBitmap(100, 1680) + QByteArray(1000, 'x') << QSize(100, 1680);
     QTest::newRow("a PNG named .bmp") << [] {
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -154,8 +223,8 @@ void HardeningTest::oddPictureIsShownAndPlayed_data()
     }() << QSize(100, 1680);
 }
 
-// The size and content are not checked: such a picture is loaded, shown at
-// its own size, and the reels move and are judged as usual.
+// Large enough and whole, any picture is loaded, shown at its own size, and
+// the reels move and are judged as usual.
 void HardeningTest::oddPictureIsShownAndPlayed()
 {
     QFETCH(QByteArray, bytes);

@@ -2,19 +2,35 @@
 // semantics, and reading the strip pictures from the working directory.
 #include "ui/lifetime.h"
 #include "ui/looks.h"
+#include "ui/mainwindow.h"
+#include "ui/pictures/picturefolders.h"
 #include "ui/qtintervaltimer.h"
 #include "ui/strippictures.h"
 #include "ui_testpictures.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
 
 #include <stdexcept>
 
+namespace {
+
+// Set in a copy of this test that only reports which pictures it finds.
+constexpr char kReportPicturesOnly[] = "REACHME_TEST_REPORT_PICTURES";
+
+// What stands beside r1.bmp as r1@2x.bmp.
+enum class Sharp { None, Exact, EightOff, NineOff, Stale, Broken, WrongSize, Folder };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sharp)
+
 class UiPlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void timerStartsDisabled();
     void timerTicksOnlyWithPositiveInterval();
     void timerThatDisablesItselfStopsTicking();
@@ -22,6 +38,10 @@ private slots:
     void missingPictureNamesFileAndDirectory_data();
     void missingPictureNamesFileAndDirectory();
     void unreadablePictureIsNotMissing();
+    void sharpPictureIsChosen_data();
+    void sharpPictureIsChosen();
+    void installedPicturesAreFoundFromProgramPlace_data();
+    void installedPicturesAreFoundFromProgramPlace();
     void styleChosenByUser_data();
     void styleChosenByUser();
     void runTimeErrorIsReportedAndEndsProgram();
@@ -30,6 +50,24 @@ private:
     // The timers under test live in a program that never ends.
     ui::Lifetime m_lifetime { [](int) { QFAIL("the program ended"); }, [](const QString &) {} };
 };
+
+// The copy started by installedPicturesAreFoundFromProgramPlace: one line
+// each for the folder, the failed file, and which reel's colours r1.bmp … r3.bmp
+// have; then the program ends.
+void UiPlatformTest::initTestCase()
+{
+    if (!qEnvironmentVariableIsSet(kReportPicturesOnly))
+        return;
+    const ui::StripPictures pictures = ui::loadStripPictures(1);
+    QTextStream out(stdout);
+    out << kReportPicturesOnly << '\n' << pictures.directory << '\n' << pictures.failedFile << '\n';
+    for (const QImage &image : pictures.images)
+        out << (image.isNull() ? -1
+                               : qGreen(image.pixel(50, 900)) - qGreen(uitest::rowColour(0, 900)))
+            << ' ';
+    out << '\n' << pictures.errorMessage() << Qt::endl;
+    std::exit(0);
+}
 
 void UiPlatformTest::timerStartsDisabled()
 {
@@ -134,7 +172,7 @@ void UiPlatformTest::missingPictureNamesFileAndDirectory()
     const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
 
     QVERIFY(!pictures.loaded());
-    QVERIFY(pictures.missing);
+    QCOMPARE(pictures.problem, ui::PictureProblem::Missing);
     QCOMPARE(pictures.failedFile, failed);
     const QString absoluteDir = QFileInfo(dir.path()).canonicalFilePath();
     QCOMPARE(QFileInfo(pictures.directory).canonicalFilePath(), absoluteDir);
@@ -157,10 +195,143 @@ void UiPlatformTest::unreadablePictureIsNotMissing()
     const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());
 
     QVERIFY(!pictures.loaded());
-    QVERIFY(!pictures.missing);
+    QCOMPARE(pictures.problem, ui::PictureProblem::NotAPicture);
     QCOMPARE(pictures.failedFile, QStringLiteral("r2.bmp"));
     QVERIFY(!pictures.images[0].isNull());
     QVERIFY(pictures.images[2].isNull());
+}
+
+void UiPlatformTest::sharpPictureIsChosen_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<Sharp>("sharp");
+    QTest::addColumn<bool>("used");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("ratio 1") << 1.0 << Sharp::Exact << false << false;
+    QTest::newRow("ratio 2") << 2.0 << Sharp::Exact << true << false;
+    QTest::newRow("ratio 1.5") << 1.5 << Sharp::Exact << true << false;
+    QTest::newRow("ratio 2, none there") << 2.0 << Sharp::None << false << false;
+    QTest::newRow("ratio 2, 8 off") << 2.0 << Sharp::EightOff << true << false;
+    QTest::newRow("ratio 2, 9 off") << 2.0 << Sharp::NineOff << false << true;
+    QTest::newRow("ratio 2, stale") << 2.0 << Sharp::Stale << false << true;
+    QTest::newRow("ratio 2, broken") << 2.0 << Sharp::Broken << false << true;
+    QTest::newRow("ratio 2, three times the size") << 2.0 << Sharp::WrongSize << false << true;
+    QTest::newRow("ratio 2, a folder") << 2.0 << Sharp::Folder << false << true;
+    QTest::newRow("ratio 1, broken") << 1.0 << Sharp::Broken << false << false;
+}
+
+// r1@2x.bmp stands in for r1.bmp only on a high-density screen and only when
+// it shows the same picture; otherwise r1.bmp is shown after one warning.
+// Either way the reel is shown at the same logical size.
+void UiPlatformTest::sharpPictureIsChosen()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(Sharp, sharp);
+    QFETCH(bool, used);
+    QFETCH(bool, warned);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(uitest::writeStripPictures(QDir(dir.path())));
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("r1@2x.bmp"));
+    QImage twice = uitest::stripPicture(0).scaled(200, 3360).convertToFormat(QImage::Format_RGB888);
+    switch (sharp) {
+    case Sharp::None: break;
+    case Sharp::Exact: break;
+    case Sharp::EightOff:
+    case Sharp::NineOff:
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                twice.setPixel(x, y, twice.pixel(x, y) + (sharp == Sharp::EightOff ? 8 : 9));
+        break;
+    case Sharp::Stale: twice.invertPixels(); break;
+    case Sharp::Broken: twice = QImage(); break;
+    case Sharp::WrongSize: twice = twice.scaled(300, 5040); break;
+    case Sharp::Folder: QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("r1@2x.bmp"))); break;
+    }
+    if (sharp == Sharp::Broken) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BM nothing") > 0);
+    } else if (sharp != Sharp::None && sharp != Sharp::Folder)
+        QVERIFY(twice.save(path, "BMP"));
+
+    if (warned)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("r1@2x\\.bmp")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const ui::StripPictures pictures = ui::loadStripPictures(ratio);
+    QDir::setCurrent(previous);
+
+    QVERIFY(pictures.loaded());
+    const QImage &image = pictures.images[0];
+    QCOMPARE(image.devicePixelRatio(), used ? 2.0 : 1.0);
+    QCOMPARE(image.size(), used ? QSize(200, 3360) : QSize(100, 1680));
+    QCOMPARE(qBlue(image.pixel(0, 0)), sharp == Sharp::EightOff && used ? 0xE7 + 8 : 0xE7);
+    QCOMPARE(pictures.images[1].devicePixelRatio(), 1.0);
+    ui::MainWindow window(pictures);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->size(), QSize(100, 1680));
+}
+
+void UiPlatformTest::installedPicturesAreFoundFromProgramPlace_data()
+{
+    QTest::addColumn<QList<int>>("inWorkingFolder"); // r1.bmp … as 0..2
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("fromWorkingFolder");
+    QTest::addColumn<QString>("failed");
+    QTest::newRow("all three here") << QList<int> { 0, 1, 2 } << true << true << QString();
+    QTest::newRow("r1.bmp only here") << QList<int> { 0 } << true << false << QString();
+    QTest::newRow("none here") << QList<int> {} << true << false << QString();
+    QTest::newRow("none installed") << QList<int> { 0, 2 } << false << true << "r2.bmp";
+}
+
+// A copy of the program in a tree of its own finds the pictures installed
+// beside it unless the working folder holds all three; the three never come
+// from two folders, and found nowhere, every folder looked in is named.
+void UiPlatformTest::installedPicturesAreFoundFromProgramPlace()
+{
+    QFETCH(QList<int>, inWorkingFolder);
+    QFETCH(bool, installed);
+    QFETCH(bool, fromWorkingFolder);
+    QFETCH(QString, failed);
+    QTemporaryDir tree, working;
+    QVERIFY(tree.isValid() && working.isValid());
+    const QString bin = QDir(tree.path()).filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    const QString program = QDir(bin).filePath(QStringLiteral("copy"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    const QString pictureFolder = ui::installedPictureFolder(bin);
+    if (installed) {
+        QVERIFY(QDir().mkpath(pictureFolder));
+        QVERIFY(uitest::writeStripPictures(QDir(pictureFolder)));
+    }
+    // The working folder's pictures wear the colours of the next reel.
+    for (int reel : inWorkingFolder) {
+        const QString name = QStringLiteral("r%1.bmp").arg(reel + 1);
+        QVERIFY(uitest::stripPicture((reel + 1) % 3).save(QDir(working.path()).filePath(name)));
+    }
+
+    QProcess copy;
+    copy.setWorkingDirectory(working.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kReportPicturesOnly), QStringLiteral("1"));
+    copy.setProcessEnvironment(env);
+    copy.start(program, {});
+    QVERIFY(copy.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(copy.readAllStandardOutput());
+    const QStringList lines
+        = output.mid(output.indexOf(QLatin1String(kReportPicturesOnly))).split('\n').mid(1);
+    QVERIFY2(lines.size() >= 4, qPrintable(output));
+
+    const QString workingPath = QFileInfo(working.path()).canonicalFilePath();
+    QCOMPARE(lines[0], fromWorkingFolder ? workingPath : pictureFolder);
+    QCOMPARE(lines[1], failed);
+    if (failed.isEmpty()) {
+        QCOMPARE(lines[2], fromWorkingFolder ? QStringLiteral("1 2 0 ") : QStringLiteral("0 1 2 "));
+    } else {
+        const QString message = lines.mid(3).join('\n');
+        QVERIFY2(
+            message.contains(workingPath) && message.contains(pictureFolder), qPrintable(message));
+    }
 }
 
 void UiPlatformTest::styleChosenByUser_data()

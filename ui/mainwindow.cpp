@@ -98,7 +98,8 @@ void MainWindow::buildReelArea(const StripPictures &pictures)
         auto *image = new QLabel(opening);
         image->setObjectName(QString::fromLatin1(place.pictureName));
         image->setPixmap(QPixmap::fromImage(pictures.images[r]));
-        image->resize(image->pixmap().size());
+        // The logical size: a high-density picture is shown at the same size.
+        image->resize(pictures.images[r].deviceIndependentSize().toSize());
         image->move(toPixels(place.pictureLeft) - opening->x(), 0);
         m_images[r] = image;
         setPictureTop(reel, reel::pictureOffset(0));

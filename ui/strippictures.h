@@ -1,8 +1,13 @@
-// The three reel strip pictures, read from the current working directory.
+// The three reel strip pictures: from the working directory when it holds
+// all three, else from the folder they were installed in; on a high-density
+// screen their twice-as-large versions where those truly match.
 #pragma once
+
+#include "ui/pictures/picturefile.h"
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -10,20 +15,44 @@ namespace ui {
 
 inline constexpr std::array<const char *, 3> kStripPictureFiles { "r1.bmp", "r2.bmp", "r3.bmp" };
 
-struct StripPictures {
-    std::array<QImage, 3> images; // left, centre, right
+// The reel windows show columns 1..95, and the 21 cells of 65 rows with the
+// cells repeated below them fill 1680 rows. Larger pictures are shown as
+// they are.
+inline constexpr int kStripMinWidth = 96;
+inline constexpr int kStripMinHeight = 1680;
 
-    // Set when a picture could not be read; the later ones were not tried.
+struct StripPictures {
+    // Left, centre, right; each with its device pixel ratio set, so that its
+    // deviceIndependentSize() is the size it is shown at.
+    std::array<QImage, 3> images;
+
+    QString directory; // absolute: where the pictures come from, or the failed one was looked for
+    QStringList searched; // every folder looked in, in order
+
+    // Set when a picture cannot serve; the later ones were not tried.
     QString failedFile; // "r1.bmp" … "r3.bmp"
-    QString directory; // absolute, where the file was looked for
-    bool missing = false; // not there at all, rather than not a picture
+    PictureProblem problem = PictureProblem::None;
+    QString reason; // the problem in words
 
     bool loaded() const { return failedFile.isEmpty(); }
     QString errorMessage() const;
 };
 
-// Reads "r1.bmp", "r2.bmp" and "r3.bmp", in that order, stopping at the first
-// that cannot be read. Neither the size nor the content is checked.
+struct StripPictureFolder {
+    QString path; // the first folder holding all three pictures; empty if none does
+    QStringList searched; // every folder looked in, in order
+};
+
+StripPictureFolder findStripPictureFolder();
+
+// Reads "r1.bmp", "r2.bmp" and "r3.bmp" from one folder, in that order,
+// stopping at the first that cannot serve. Where `devicePixelRatio` is above
+// 1, each one's "@2x" picture is used instead when it matches.
+StripPictures loadStripPictures(qreal devicePixelRatio);
+// At the highest device pixel ratio of the screens.
 StripPictures loadStripPictures();
+
+// The three pictures from `folder` alone (the chart tool's --pictures).
+StripPictures loadStripPicturesFrom(const QString &folder, qreal devicePixelRatio = 1);
 
 } // namespace ui

@@ -31,6 +31,24 @@ void startGuiApplication(std::optional<QGuiApplication> &app)
 
 } // namespace
 
+// For the terminal, in English like the tool's other messages.
+static std::string pictureProblemText(ui::PictureProblem problem)
+{
+    switch (problem) {
+    case ui::PictureProblem::None: break;
+    case ui::PictureProblem::Missing: return "no such file";
+    case ui::PictureProblem::FolderGone: return "the folder no longer exists";
+    case ui::PictureProblem::NoPermission: return "permission denied";
+    case ui::PictureProblem::LinkLoop: return "too many levels of symbolic links";
+    case ui::PictureProblem::NotRegularFile: return "not a regular file";
+    case ui::PictureProblem::CannotOpen: return "cannot be opened";
+    case ui::PictureProblem::Truncated: return "pixel rows are missing";
+    case ui::PictureProblem::NotAPicture: return "not a picture";
+    case ui::PictureProblem::TooSmall: return "too small for the reel windows";
+    }
+    return "unknown problem";
+}
+
 bool renderPdf(const std::vector<judge::ResultGroup> &groups, const std::string &picturesDirectory,
     std::string &pdf, std::string &error)
 {
@@ -39,9 +57,8 @@ bool renderPdf(const std::vector<judge::ResultGroup> &groups, const std::string 
     const ui::StripPictures pictures = chartPictures(QString::fromStdString(picturesDirectory));
     if (!pictures.loaded()) {
         const QString file = QDir(pictures.directory).filePath(pictures.failedFile);
-        error = "cannot read the strip picture " + file.toStdString()
-            + (pictures.missing ? ": no such file" : ": not a picture")
-            + " (give the folder with --pictures)";
+        error = "cannot read the strip picture " + file.toStdString() + ": "
+            + pictureProblemText(pictures.problem) + " (give the folder with --pictures)";
         return false;
     }
     QBuffer buffer;

@@ -1,6 +1,7 @@
 // stripgen: draws the three reel strip pictures the program reads at start.
 //
-//   stripgen DIR                  writes DIR/r1.bmp, DIR/r2.bmp, DIR/r3.bmp
+//   stripgen DIR                  writes DIR/r1.bmp, DIR/r2.bmp, DIR/r3.bmp and
+//                                 their twice-as-large r1@2x.bmp … r3@2x.bmp
 //   stripgen --contact-sheet PNG  writes a labelled proof of the three strips
 #include "tools/stripgen/bmpwriter.h"
 #include "tools/stripgen/contactsheet.h"
@@ -23,14 +24,15 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws the reel strip pictures r1.bmp, r2.bmp and r3.bmp."));
+        QStringLiteral("Draws the reel strip pictures r1.bmp, r2.bmp and r3.bmp, and their "
+                       "versions for high-density screens r1@2x.bmp, r2@2x.bmp and r3@2x.bmp."));
     parser.addHelpOption();
     const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
         QStringLiteral("Write the three strips at 2x with cell numbers and symbols as a PNG."),
         QStringLiteral("png"));
     parser.addOption(sheetOption);
     parser.addPositionalArgument(QStringLiteral("dir"),
-        QStringLiteral("Directory to write r1.bmp, r2.bmp, r3.bmp into."), QStringLiteral("[dir]"));
+        QStringLiteral("Directory to write the pictures into."), QStringLiteral("[dir]"));
     parser.process(app);
 
     const QStringList dirs = parser.positionalArguments();
@@ -50,6 +52,10 @@ int main(int argc, char **argv)
                 const QString path = dir.filePath(QStringLiteral("r%1.bmp").arg(reel + 1));
                 stripgen::writeBmp24(strips[static_cast<std::size_t>(reel)], path);
                 std::printf("wrote %s\n", qPrintable(QDir::toNativeSeparators(path)));
+                // Drawn from the same art at twice the size, not enlarged.
+                const QString sharpPath = dir.filePath(QStringLiteral("r%1@2x.bmp").arg(reel + 1));
+                stripgen::writeBmp24(stripgen::stripPicture(reel, 2), sharpPath);
+                std::printf("wrote %s\n", qPrintable(QDir::toNativeSeparators(sharpPath)));
             }
         }
         if (parser.isSet(sheetOption)) {

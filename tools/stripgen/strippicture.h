@@ -1,6 +1,7 @@
 // One reel's strip picture: 21 cells of 65 rows, cell n at rows 65n..65n+64,
 // with cell 21 repeated above cell 1 and cells 1..4 repeated below cell 21 so
-// that every reel position fills the reel window.
+// that every reel position fills the reel window. The picture for
+// high-density screens has the same layout at `scale` times the size.
 #pragma once
 
 #include "judge/strips.h"
@@ -24,10 +25,11 @@ constexpr int cellAtRow(int row)
     return (row / kCellHeight + kCellsPerStrip - 1) % kCellsPerStrip + 1;
 }
 
-// One 100 × 65 cell: white, with the symbol inside kSymbolBox.
-QImage cellPicture(judge::Symbol symbol);
+// One 100 × 65 cell times `scale`: white, with the symbol inside kSymbolBox.
+QImage cellPicture(judge::Symbol symbol, int scale = 1);
 
-// The 100 × 1680 picture of reel 0..2, in the order judge::symbolAt gives.
-QImage stripPicture(int reel);
+// The 100 × 1680 picture of reel 0..2 times `scale`, in the order
+// judge::symbolAt gives.
+QImage stripPicture(int reel, int scale = 1);
 
 } // namespace stripgen

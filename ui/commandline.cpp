@@ -7,11 +7,12 @@ namespace ui {
 
 void setProgramNames()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("reachme"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("reachme.org"));
-    QCoreApplication::setApplicationName(QStringLiteral("reachme"));
+    // X11 takes the window class from the application name: the menu
+    // entry's StartupWMClass is the same name.
+    QCoreApplication::setOrganizationName(QStringLiteral(REACHME_APP_NAME));
+    QCoreApplication::setApplicationName(QStringLiteral(REACHME_APP_NAME));
     QCoreApplication::setApplicationVersion(QStringLiteral(REACHME_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.reachme.Reachme"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(REACHME_APP_ID));
 }
 
 CommandLine parseCommandLine(const QStringList &arguments)

@@ -10,26 +10,11 @@ set -euo pipefail
 
 program=$(realpath "$1")
 data=$(realpath "$2")
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/xtest.sh"
 
-for tool in Xvfb xdotool import convert xdpyinfo; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2> /dev/null || true
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb 99 "$work/xvfb.log" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+begin_x_test 1024x768x24 import convert
 
 cp "$data"/r1.bmp "$data"/r2.bmp "$data"/r3.bmp "$work/"
 cd "$work"
@@ -37,21 +22,10 @@ unset QT_QPA_PLATFORM
 "$program" > app.log 2>&1 &
 app_pid=$!
 
-main_window_of() {
-    local id
-    id=$(wait_window "$app_pid" "$1" "$2")
-    [[ -n $id ]] || fail "no ${1}x$2 window appeared: $(cat app.log)"
-    echo "$id"
-}
-
 # Title window: Enter presses OK.
-title=$(main_window_of 405 230)
-read -r tx ty < <(window_origin "$title")
-xdotool mousemove $((tx + 200)) $((ty + 40))
-sleep 0.3
-xdotool key Return
+pass_title_window 405 230 200 40
 
-main=$(main_window_of 677 425)
+main=$(program_window 677 425)
 read -r mx my < <(window_origin "$main")
 xdotool mousemove $((mx + 600)) $((my + 20))
 sleep 0.5

@@ -12,26 +12,11 @@ set -euo pipefail
 
 program=$(realpath "$1")
 data=$(realpath "$2")
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/xtest.sh"
 
-for tool in Xvfb xdotool xdpyinfo mkfifo; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2> /dev/null || true
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb 99 "$work/xvfb.log" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+begin_x_test 1024x768x24 mkfifo
 
 # Makes r1.bmp in folder $2 bad in the way $1 names.
 spoil() {

@@ -12,27 +12,12 @@ set -euo pipefail
 program=$(realpath "$1")
 data=$(realpath "$2")
 keep=${3:+$(realpath -m "$3")}
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/xsession.sh"
-
-for tool in Xvfb xdotool import convert xdpyinfo; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2> /dev/null || true
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xtest.sh"
 
 # The main window is 1354 x 850 pixels at this scale.
-start_xvfb 99 "$work/xvfb.log" 1600x1200x24 || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+begin_x_test 1600x1200x24 import convert
 
 cp "$data"/r[123].bmp "$data"/r[123]@2x.bmp "$work/"
 cd "$work"
@@ -40,20 +25,9 @@ unset QT_QPA_PLATFORM
 QT_SCALE_FACTOR=2 "$program" > app.log 2>&1 &
 app_pid=$!
 
-window_of() {
-    local id
-    id=$(wait_window "$app_pid" "$1" "$2")
-    [[ -n $id ]] || fail "no ${1}x$2 window appeared: $(cat app.log)"
-    echo "$id"
-}
+pass_title_window 810 460 400 80
 
-title=$(window_of 810 460)
-read -r tx ty < <(window_origin "$title")
-xdotool mousemove $((tx + 400)) $((ty + 80))
-sleep 0.3
-xdotool key Return
-
-main=$(window_of 1354 850)
+main=$(program_window 1354 850)
 read -r mx my < <(window_origin "$main")
 xdotool mousemove $((mx + 1300)) $((my + 40))
 sleep 0.8

@@ -42,19 +42,30 @@ bool onSomeScreen(const QRect &frame)
     });
 }
 
+// Right of the other window, else left of it, on the side with more room;
+// narrowed to that room where the window can be, so that it covers as little
+// of the other window as it must.
 void placeBeside(QWidget *window, const QWidget *beside)
 {
     const QScreen *screen = beside->screen();
-    const QRect free = screen ? screen->availableGeometry() : QRect();
+    if (!screen) {
+        placeInScreenCentre(window);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
     const QRect other = beside->frameGeometry();
-    QRect place(QPoint(0, 0), window->size());
-    place.moveTop(std::max(free.top(), other.top()));
-    if (other.right() + 1 + place.width() <= free.right() + 1 || free.isNull())
-        place.moveLeft(other.right() + 1);
-    else if (other.left() - place.width() >= free.left())
-        place.moveRight(other.left() - 1);
+    const int rightRoom = free.right() - other.right();
+    const int leftRoom = other.left() - free.left();
+    const bool right = rightRoom >= window->width() || rightRoom >= leftRoom;
+    const int room = right ? rightRoom : leftRoom;
+    const int narrowest = window->minimumSizeHint().expandedTo(window->minimumSize()).width();
+    const int width = std::max(std::min(window->width(), room), narrowest);
+    QRect place(0, 0, std::min(width, free.width()), std::min(window->height(), free.height()));
+    place.moveTop(std::clamp(other.top(), free.top(), free.bottom() + 1 - place.height()));
+    if (right)
+        place.moveRight(std::min(other.right() + width, free.right()));
     else
-        place.moveRight(free.right());
+        place.moveLeft(std::max(other.left() - width, free.left()));
     window->setGeometry(place);
 }
 

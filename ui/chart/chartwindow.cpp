@@ -76,6 +76,8 @@ ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     connect(m_view, &ChartView::patternChosen, this, &ChartWindow::choosePattern);
 
     applyFilter();
+    // Narrower, the filters squeeze the patterns out of the list.
+    setMinimumSize(640, 400);
     resize(940, 720);
 }
 

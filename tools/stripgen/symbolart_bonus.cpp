@@ -1,19 +1,14 @@
 // The bonus symbols: the two BIG symbols and the REG plate.
 #include "tools/stripgen/artfont.h"
+#include "tools/stripgen/artpaint.h"
 #include "tools/stripgen/symbolart.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 
 namespace stripgen {
 
 namespace {
-
-QPen roundPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 // Keeps one symbol's pen, brush and transform from leaking into the next,
 // even when drawing throws.
@@ -113,19 +108,13 @@ void drawVsign(QPainter &painter)
 
     // The hand: two raised fingers on a palm and wrist, one outline; then
     // the two curled fingers and the thumb folded over them.
-    QPainterPathStroker finger;
-    finger.setWidth(9);
-    finger.setCapStyle(Qt::RoundCap);
-    QPainterPath fingers;
-    fingers.moveTo(63, 42);
-    fingers.lineTo(56, 13);
-    fingers.moveTo(71, 41);
-    fingers.lineTo(80, 13);
+    QPainterPath fingers = polyline({ QPointF(63, 42), QPointF(56, 13) });
+    fingers.addPath(polyline({ QPointF(71, 41), QPointF(80, 13) }));
     QPainterPath palm;
     palm.addRoundedRect(QRectF(56, 36, 22, 20), 6, 6);
     QPainterPath wrist;
     wrist.addRect(QRectF(59, 50, 15, 16));
-    const QPainterPath hand = finger.createStroke(fingers).united(palm).united(wrist);
+    const QPainterPath hand = roundStroke(9, fingers).united(palm).united(wrist);
     painter.setPen(roundPen(skinLine, 1.6));
     painter.setBrush(skin);
     painter.drawPath(hand);
@@ -133,13 +122,7 @@ void drawVsign(QPainter &painter)
     painter.drawLine(QPointF(67, 40), QPointF(67.6, 35));
     painter.drawRoundedRect(QRectF(65, 40.5, 13, 6), 3, 3);
     painter.drawRoundedRect(QRectF(65, 46.5, 12, 6), 3, 3);
-    QPainterPathStroker thumbShape;
-    thumbShape.setWidth(6);
-    thumbShape.setCapStyle(Qt::RoundCap);
-    QPainterPath thumbLine;
-    thumbLine.moveTo(57, 51);
-    thumbLine.lineTo(68, 46);
-    painter.drawPath(thumbShape.createStroke(thumbLine));
+    painter.drawPath(roundStroke(6, polyline({ QPointF(57, 51), QPointF(68, 46) })));
     // The drape's sleeve round the wrist.
     painter.setPen(roundPen(pinkLine, 1.6));
     painter.setBrush(pink);

@@ -1,10 +1,10 @@
 // The replay and the small-win symbols.
+#include "tools/stripgen/artpaint.h"
 #include "tools/stripgen/symbolart.h"
 
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <cmath>
 #include <numbers>
@@ -12,11 +12,6 @@
 namespace stripgen {
 
 namespace {
-
-QPen roundPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 // The point at `degrees` (counter-clockwise from east) and `radius` from
 // `centre`, with y growing downwards.
@@ -94,26 +89,17 @@ void drawSanjaku(QPainter &painter)
     painter.drawPath(fuse);
     painter.restore();
 
-    QRadialGradient shine(centre, radius, centre + QPointF(-8, -9));
-    shine.setColorAt(0, QColor(255, 255, 215));
-    shine.setColorAt(0.45, QColor(255, 218, 30));
-    shine.setColorAt(1, QColor(225, 150, 0));
-    painter.setPen(roundPen(QColor(125, 75, 0), 2));
-    painter.setBrush(shine);
-    painter.drawEllipse(centre, radius, radius);
+    drawShinyBall(painter, centre, radius, centre + QPointF(-8, -9),
+        { { 0, QColor(255, 255, 215) }, { 0.45, QColor(255, 218, 30) },
+            { 1, QColor(225, 150, 0) } },
+        roundPen(QColor(125, 75, 0), 2));
 }
 
 // A white three-peaked mountain standing behind green foliage.
 void drawOoyama(QPainter &painter)
 {
-    QPainterPath mountain;
-    mountain.moveTo(4, 55);
-    mountain.lineTo(24, 17);
-    mountain.lineTo(34, 27);
-    mountain.lineTo(48, 5);
-    mountain.lineTo(62, 25);
-    mountain.lineTo(73, 14);
-    mountain.lineTo(93, 55);
+    QPainterPath mountain = polyline({ QPointF(4, 55), QPointF(24, 17), QPointF(34, 27),
+        QPointF(48, 5), QPointF(62, 25), QPointF(73, 14), QPointF(93, 55) });
     mountain.closeSubpath();
     painter.setPen(roundPen(QColor(50, 60, 85), 2));
     painter.setBrush(Qt::white);
@@ -138,12 +124,8 @@ void drawOoyama(QPainter &painter)
         crown.addEllipse(centre, 9, 8);
         foliage = foliage.united(crown);
     }
-    QLinearGradient green(0, 40, 0, 64);
-    green.setColorAt(0, QColor(70, 180, 70));
-    green.setColorAt(1, QColor(20, 110, 40));
-    painter.setPen(roundPen(QColor(15, 80, 30), 1.6));
-    painter.setBrush(green);
-    painter.drawPath(foliage);
+    fillWithVerticalGradient(painter, foliage, { 40, QColor(70, 180, 70) },
+        { 64, QColor(20, 110, 40) }, roundPen(QColor(15, 80, 30), 1.6));
     // A leafy curl in each crown.
     painter.setPen(roundPen(QColor(25, 95, 35), 1.2));
     painter.setBrush(Qt::NoBrush);
@@ -168,13 +150,10 @@ void drawCherry(QPainter &painter)
     painter.drawPath(stems);
 
     for (const QPointF &centre : { left, right }) {
-        QRadialGradient shine(centre, radius, centre + QPointF(-4, -4));
-        shine.setColorAt(0, QColor(255, 200, 228));
-        shine.setColorAt(0.5, QColor(245, 80, 155));
-        shine.setColorAt(1, QColor(185, 25, 100));
-        painter.setPen(roundPen(QColor(120, 10, 60), 1.5));
-        painter.setBrush(shine);
-        painter.drawEllipse(centre, radius, radius);
+        drawShinyBall(painter, centre, radius, centre + QPointF(-4, -4),
+            { { 0, QColor(255, 200, 228) }, { 0.5, QColor(245, 80, 155) },
+                { 1, QColor(185, 25, 100) } },
+            roundPen(QColor(120, 10, 60), 1.5));
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);
         painter.drawEllipse(centre + QPointF(-4.5, -4.5), 2.2, 3);
@@ -184,12 +163,8 @@ void drawCherry(QPainter &painter)
     leaf.moveTo(joint);
     leaf.cubicTo(52, 2, 72, 1, 84, 8);
     leaf.cubicTo(74, 19, 56, 21, joint.x(), joint.y());
-    QLinearGradient green(0, 3, 0, 20);
-    green.setColorAt(0, QColor(90, 195, 70));
-    green.setColorAt(1, QColor(30, 130, 40));
-    painter.setPen(roundPen(QColor(20, 85, 25), 1.5));
-    painter.setBrush(green);
-    painter.drawPath(leaf);
+    fillWithVerticalGradient(painter, leaf, { 3, QColor(90, 195, 70) }, { 20, QColor(30, 130, 40) },
+        roundPen(QColor(20, 85, 25), 1.5));
     painter.setPen(roundPen(QColor(20, 85, 25), 1.1));
     painter.drawLine(joint + QPointF(2, 0), QPointF(80, 8.5));
 }

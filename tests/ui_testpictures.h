@@ -58,12 +58,13 @@ inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels
 }
 
 // Reads the pictures with `dir` as the working directory, as the program is
-// started there, and goes back to the directory it was in.
-inline ui::StripPictures loadStripPicturesIn(const QString &dir)
+// started there (on a screen of the given pixel ratio, if one is given), and
+// goes back to the directory it was in.
+inline ui::StripPictures loadStripPicturesIn(const QString &dir, qreal ratio = 0)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir);
-    ui::StripPictures pictures = ui::loadStripPictures();
+    ui::StripPictures pictures = ratio > 0 ? ui::loadStripPictures(ratio) : ui::loadStripPictures();
     QDir::setCurrent(previous);
     return pictures;
 }

@@ -24,8 +24,8 @@ private slots:
     void endSavesOnceThenExits();
     void commandLine_data();
     void commandLine();
+    void laterStartHandsRequestToRunningProgram_data();
     void laterStartHandsRequestToRunningProgram();
-    void staleSocketIsTakenOver();
     void rightClickOpensMenuWithoutMovingFocus_data();
     void rightClickOpensMenuWithoutMovingFocus();
     void requestWaitsForMainWindow();
@@ -117,10 +117,22 @@ void ProgramTest::commandLine()
     QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
 }
 
+void ProgramTest::laterStartHandsRequestToRunningProgram_data()
+{
+    QTest::addColumn<bool>("stale"); // a socket file left by a program that died
+    QTest::newRow("first start") << false;
+    QTest::newRow("after a crash") << true;
+}
+
 void ProgramTest::laterStartHandsRequestToRunningProgram()
 {
+    QFETCH(bool, stale);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("test.socket"));
+    if (stale) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
     ui::SingleInstance later(name);
     QVERIFY(!later.handOver("chart", 200)); // nothing running yet
 
@@ -140,18 +152,6 @@ void ProgramTest::laterStartHandsRequestToRunningProgram()
     QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
     // A second program beside the first leaves the name to it.
     QVERIFY(!ui::SingleInstance(name).listen());
-}
-
-void ProgramTest::staleSocketIsTakenOver()
-{
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("test.socket"));
-    {
-        QFile stale(name);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-    }
-    ui::SingleInstance running(name);
-    QVERIFY(running.listen());
 }
 
 void ProgramTest::rightClickOpensMenuWithoutMovingFocus_data()

@@ -137,7 +137,7 @@ private slots:
     void cellsAreCutFromTheStrip()
     {
         QFETCH(int, ratio);
-        ui::StripPictures pictures = uitest::stripPictures();
+        ui::StripPictures pictures = uitest::columnMarkedPictures();
         for (QImage &image : pictures.images) {
             image = image.scaled(image.size() * ratio);
             image.setDevicePixelRatio(ratio);

@@ -46,6 +46,18 @@ inline ui::StripPictures stripPictures()
     return pictures;
 }
 
+// The same pictures with blue telling the column as well, for tests of which
+// columns are shown (isPictureColour no longer holds).
+inline ui::StripPictures columnMarkedPictures()
+{
+    ui::StripPictures pictures = stripPictures();
+    for (QImage &image : pictures.images)
+        for (int row = 0; row < kPictureHeight; ++row)
+            for (int x = 0; x < kPictureWidth; ++x)
+                image.setPixel(x, row, (image.pixel(x, row) & ~0xFFu) | QRgb(x));
+    return pictures;
+}
+
 // Writes "r1.bmp" … "r3.bmp" as 24-bit bitmaps for the listed reels 0..2.
 inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels = { 0, 1, 2 })
 {

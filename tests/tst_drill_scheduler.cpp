@@ -126,13 +126,14 @@ private slots:
         scheduler.setCategories(categories);
         Player player { std::mt19937_64(static_cast<std::uint64_t>(seed)), knows };
         std::map<int, int> waiting; // pattern → question it was missed at
-        int longest = 0;
+        int shortest = 2000, longest = 0;
         for (int q = 0; q < 2000; ++q) {
             const int index = drill::indexOf(scheduler.next());
             QVERIFY(categories.none()
                 || categories.test(
                     static_cast<std::size_t>(judge::number(drill::categoryAt(index)))));
             if (const auto it = waiting.find(index); it != waiting.end()) {
+                shortest = std::min(shortest, q - it->second);
                 longest = std::max(longest, q - it->second);
                 waiting.erase(it);
             }
@@ -143,8 +144,9 @@ private slots:
                 waiting[index] = q;
             time.now += 20;
         }
-        qInfo("longest away after a wrong answer: %d questions", longest);
-        QVERIFY(longest >= 3); // never straight back
+        qInfo("away after a wrong answer: %d to %d questions", shortest, longest);
+        QVERIFY(shortest >= 3); // two other questions at least: never straight back
+        QVERIFY(longest > shortest); // nor after a count a player could keep
     }
 
     void rightAgainComesRarerAndMasteredStaysAway()

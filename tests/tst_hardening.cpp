@@ -40,26 +40,15 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QString stripName(int reel) { return QStringLiteral("r%1.bmp").arg(reel + 1); }
 
-enum class BadFile {
-    Empty,
-    HeaderCut,
-    NotAPicture,
-    Directory,
-    Fifo,
-    LinkLoop,
-    PixelsCut,
-    Tiny,
-    Dot,
-    Narrow,
-    Short
-};
+// What stands where a strip picture is looked for.
+enum class Node { File, Folder, Fifo, LinkLoop };
 
 const char *const kText1Caption = "リール１コマのスピード";
 const char *const kText3Caption = "Ａutoの停止までの時間";
 
 } // namespace
 
-Q_DECLARE_METATYPE(BadFile)
+Q_DECLARE_METATYPE(Node)
 Q_DECLARE_METATYPE(ui::PictureProblem)
 
 class HardeningTest : public QObject {
@@ -82,35 +71,33 @@ private slots:
 
 void HardeningTest::badPictureIsRefusedByName_data()
 {
-    QTest::addColumn<BadFile>("bad");
+    QTest::addColumn<Node>("node");
+    QTest::addColumn<QByteArray>("bytes"); // of a file
     QTest::addColumn<int>("reel");
     QTest::addColumn<ui::PictureProblem>("problem");
     QTest::addColumn<QString>("says"); // part of the reason the report gives
     using P = ui::PictureProblem;
-    const struct {
-        const char *name;
-        BadFile bad;
-        P problem;
-        const char *says;
-    } kinds[] = {
-        { "empty", BadFile::Empty, P::NotAPicture, "画像として読み込めません" },
-        { "header cut short", BadFile::HeaderCut, P::NotAPicture, "画像として読み込めません" },
-        { "not a picture", BadFile::NotAPicture, P::NotAPicture, "画像として読み込めません" },
-        { "a directory", BadFile::Directory, P::NotRegularFile,
-            "通常のファイルではなく、フォルダー" },
-        { "a FIFO", BadFile::Fifo, P::NotRegularFile, "名前付きパイプ（FIFO）" },
-        { "a symlink loop", BadFile::LinkLoop, P::LinkLoop, "シンボリックリンクが循環" },
-        { "cut at 200 000 bytes", BadFile::PixelsCut, P::Truncated,
-            "504054 バイト必要ですが、ファイルは 200000 バイト" },
-        { "50 x 50", BadFile::Tiny, P::TooSmall, "50 × 50 ピクセルですが" },
-        { "1 x 1", BadFile::Dot, P::TooSmall, "1 × 1 ピクセルですが" },
-        { "95 x 1680", BadFile::Narrow, P::TooSmall, "95 × 1680 ピクセルですが、幅 96" },
-        { "100 x 1679", BadFile::Short, P::TooSmall, "100 × 1679 ピクセルですが" },
-    };
-    for (const auto &kind : kinds)
-        for (int reel : { 0, 2 })
-            QTest::addRow("%s as %s", kind.name, qPrintable(stripName(reel)))
-                << kind.bad << reel << kind.problem << QString::fromUtf8(kind.says);
+    const auto row
+        = [](const char *name, Node node, const QByteArray &bytes, P problem, const char *says) {
+              for (int reel : { 0, 2 })
+                  QTest::addRow("%s as %s", name, qPrintable(stripName(reel)))
+                      << node << bytes << reel << problem << QString::fromUtf8(says);
+          };
+    const QByteArray whole = validBitmap(uitest::kPictureWidth, uitest::kPictureHeight);
+    const char *const notRead = "画像として読み込めません";
+    row("empty", Node::File, {}, P::NotAPicture, notRead);
+    row("header cut short", Node::File, whole.left(30), P::NotAPicture, notRead);
+    row("not a picture", Node::File, QByteArray("r1.bmp\nnot a picture at all\n").repeated(50),
+        P::NotAPicture, notRead);
+    row("a directory", Node::Folder, {}, P::NotRegularFile, "通常のファイルではなく、フォルダー");
+    row("a FIFO", Node::Fifo, {}, P::NotRegularFile, "名前付きパイプ（FIFO）");
+    row("a symlink loop", Node::LinkLoop, {}, P::LinkLoop, "シンボリックリンクが循環");
+    row("cut at 200 000 bytes", Node::File, whole.left(200000), P::Truncated,
+        "504054 バイト必要ですが、ファイルは 200000 バイト");
+    row("50 x 50", Node::File, validBitmap(50, 50), P::TooSmall, "50 × 50 ピクセルですが");
+    row("95 x 1680", Node::File, validBitmap(95, 1680), P::TooSmall,
+        "95 × 1680 ピクセルですが、幅 96");
+    row("100 x 1679", Node::File, validBitmap(100, 1679), P::TooSmall, "100 × 1679 ピクセルですが");
 }
 
 // The pictures before the bad one are read, the ones after are not tried,
@@ -118,7 +105,8 @@ void HardeningTest::badPictureIsRefusedByName_data()
 // cannot serve. Nothing blocks: a FIFO without a writer is refused at once.
 void HardeningTest::badPictureIsRefusedByName()
 {
-    QFETCH(BadFile, bad);
+    QFETCH(Node, node);
+    QFETCH(QByteArray, bytes);
     QFETCH(int, reel);
     QFETCH(ui::PictureProblem, problem);
     QFETCH(QString, says);
@@ -130,21 +118,11 @@ void HardeningTest::badPictureIsRefusedByName()
         QVERIFY(uitest::writeStripPictures(QDir(dir.path()), { other }));
 
     const QString path = QDir(dir.path()).filePath(stripName(reel));
-    const QByteArray whole = validBitmap(uitest::kPictureWidth, uitest::kPictureHeight);
-    switch (bad) {
-    case BadFile::Empty: QVERIFY(writeFile(path, {})); break;
-    case BadFile::HeaderCut: QVERIFY(writeFile(path, whole.left(30))); break;
-    case BadFile::NotAPicture:
-        QVERIFY(writeFile(path, QByteArray("r1.bmp\nnot a picture at all\n").repeated(50)));
-        break;
-    case BadFile::Directory: QVERIFY(QDir(dir.path()).mkdir(stripName(reel))); break;
-    case BadFile::Fifo: QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); break;
-    case BadFile::LinkLoop: QVERIFY(QFile::link(stripName(reel), path)); break;
-    case BadFile::PixelsCut: QVERIFY(writeFile(path, whole.left(200000))); break;
-    case BadFile::Tiny: QVERIFY(writeFile(path, validBitmap(50, 50))); break;
-    case BadFile::Dot: QVERIFY(writeFile(path, validBitmap(1, 1))); break;
-    case BadFile::Narrow: QVERIFY(writeFile(path, validBitmap(95, 1680))); break;
-    case BadFile::Short: QVERIFY(writeFile(path, validBitmap(100, 1679))); break;
+    switch (node) {
+    case Node::File: QVERIFY(writeFile(path, bytes)); break;
+    case Node::Folder: QVERIFY(QDir(dir.path()).mkdir(stripName(reel))); break;
+    case Node::Fifo: QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); break;
+    case Node::LinkLoop: QVERIFY(QFile::link(stripName(reel), path)); break;
     }
 
     const ui::StripPictures pictures = uitest::loadStripPicturesIn(dir.path());

@@ -16,24 +16,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-class ProgramTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void endSavesOnceThenExits();
-    void commandLine_data();
-    void commandLine();
-    void laterStartHandsRequestToRunningProgram();
-    void staleSocketIsTakenOver();
-    void rightClickOpensMenuWithoutMovingFocus_data();
-    void rightClickOpensMenuWithoutMovingFocus();
-    void requestWaitsForMainWindow();
-    void shortcutsOpenWindowsFromAnyWindow_data();
-    void shortcutsOpenWindowsFromAnyWindow();
-    void placesAreSavedOnTheWayOut();
-};
-
 namespace {
 
 // A program whose end is recorded, started in a folder with test pictures and
@@ -60,221 +42,227 @@ struct StartedProgram {
 
 } // namespace
 
-void ProgramTest::initTestCase()
-{
-    // Settings and the drill's progress go to throw-away folders.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
-    ui::applyClassicLook(false);
-}
+class ProgramTest : public QObject {
+    Q_OBJECT
 
-void ProgramTest::endSavesOnceThenExits()
-{
-    QStringList calls;
-    ui::Lifetime lifetime([&calls](int status) { calls << QStringLiteral("exit %1").arg(status); },
-        [&calls](const QString &) { calls << QStringLiteral("report"); });
-    lifetime.atEnd([&calls] { calls << QStringLiteral("save chart"); });
-    lifetime.atEnd([&calls] { calls << QStringLiteral("save drill"); });
-    bool ran = false;
-    lifetime.run([&ran] { ran = true; });
-    QVERIFY(ran);
-    lifetime.end(0);
-    lifetime.end(0);
-    lifetime.fail(QStringLiteral("late"));
-    ran = false;
-    lifetime.run([&ran] { ran = true; });
-    QVERIFY(!ran);
-    QCOMPARE(calls, (QStringList { "save chart", "save drill", "exit 0" }));
-}
-
-void ProgramTest::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("request");
-    QTest::addColumn<int>("exitStatus");
-    const int none = int(ui::WindowRequest::none);
-    QTest::newRow("plain") << QStringList { "reachme" } << none << -1;
-    QTest::newRow("chart") << QStringList { "reachme", "--chart" } << int(ui::WindowRequest::chart)
-                           << -1;
-    QTest::newRow("drill") << QStringList { "reachme", "--drill" } << int(ui::WindowRequest::drill)
-                           << -1;
-    QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
-    QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
-    QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
-    QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
-    QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0;
-}
-
-void ProgramTest::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, request);
-    QFETCH(int, exitStatus);
-    const ui::CommandLine line = ui::parseCommandLine(arguments);
-    QCOMPARE(int(line.request), request);
-    QCOMPARE(line.exitStatus, exitStatus);
-    QCOMPARE(line.message.isEmpty(), exitStatus < 0);
-    QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
-}
-
-void ProgramTest::laterStartHandsRequestToRunningProgram()
-{
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("test.socket"));
-    ui::SingleInstance later(name);
-    QVERIFY(!later.handOver("chart", 200)); // nothing running yet
-
-    ui::SingleInstance running(name);
-    QVERIFY(running.listen());
-    QSignalSpy requests(&running, &ui::SingleInstance::requested);
-    // The later start blocks while it waits for the answer: it runs in a
-    // thread of its own here, as it would in a process of its own.
-    bool handedOver = false;
-    QThread *thread
-        = QThread::create([&] { handedOver = ui::SingleInstance(name).handOver("drill"); });
-    thread->start();
-    QTRY_VERIFY(thread->isFinished());
-    delete thread;
-    QVERIFY(handedOver);
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
-    // A second program beside the first leaves the name to it.
-    QVERIFY(!ui::SingleInstance(name).listen());
-}
-
-void ProgramTest::staleSocketIsTakenOver()
-{
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("test.socket"));
+private slots:
+    void initTestCase()
     {
-        QFile stale(name);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
+        // Settings and the drill's progress go to throw-away folders.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        ui::applyClassicLook(false);
     }
-    ui::SingleInstance running(name);
-    QVERIFY(running.listen());
-}
 
-void ProgramTest::rightClickOpensMenuWithoutMovingFocus_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("disabled stop button") << QStringLiteral("r1stop") << true;
-    QTest::newRow("step button that takes focus on a click") << QStringLiteral("r1ue") << true;
-    QTest::newRow("disabled frame") << QStringLiteral("Command3") << true;
-    QTest::newRow("message label") << QStringLiteral("lbyakumei") << true;
-    QTest::newRow("speed box") << QStringLiteral("Text1") << false;
-}
+    void endSavesOnceThenExits()
+    {
+        QStringList calls;
+        ui::Lifetime lifetime(
+            [&calls](int status) { calls << QStringLiteral("exit %1").arg(status); },
+            [&calls](const QString &) { calls << QStringLiteral("report"); });
+        lifetime.atEnd([&calls] { calls << QStringLiteral("save chart"); });
+        lifetime.atEnd([&calls] { calls << QStringLiteral("save drill"); });
+        bool ran = false;
+        lifetime.run([&ran] { ran = true; });
+        QVERIFY(ran);
+        lifetime.end(0);
+        lifetime.end(0);
+        lifetime.fail(QStringLiteral("late"));
+        ran = false;
+        lifetime.run([&ran] { ran = true; });
+        QVERIFY(!ran);
+        QCOMPARE(calls, (QStringList { "save chart", "save drill", "exit 0" }));
+    }
 
-void ProgramTest::rightClickOpensMenuWithoutMovingFocus()
-{
-    QFETCH(QString, target);
-    QFETCH(bool, opens);
-    ui::MainWindow window(uitest::stripPictures());
-    auto *action = new QAction(QStringLiteral("リーチ目表…"), &window);
-    auto *menu = new ui::ContextMenu(&window, { action });
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QWidget *focused = QApplication::focusWidget();
-    QCOMPARE(focused->objectName(), QStringLiteral("cmstart"));
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("exitStatus");
+        const int none = int(ui::WindowRequest::none);
+        QTest::newRow("plain") << QStringList { "reachme" } << none << -1;
+        QTest::newRow("chart") << QStringList { "reachme", "--chart" }
+                               << int(ui::WindowRequest::chart) << -1;
+        QTest::newRow("drill") << QStringList { "reachme", "--drill" }
+                               << int(ui::WindowRequest::drill) << -1;
+        QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
+        QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
+        QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
+        QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
+        QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0;
+    }
 
-    auto *widget = window.findChild<QWidget *>(target);
-    QVERIFY(widget);
-    const QPoint at = widget->mapTo(&window, widget->rect().center());
-    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
-    if (opens) {
-        QTRY_VERIFY(menu->menu()->isVisible());
-        QCOMPARE(menu->menu()->actions(), QList<QAction *> { action });
-        menu->menu()->hide();
-        QCOMPARE(QApplication::focusWidget(), focused);
-    } else {
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, request);
+        QFETCH(int, exitStatus);
+        const ui::CommandLine line = ui::parseCommandLine(arguments);
+        QCOMPARE(int(line.request), request);
+        QCOMPARE(line.exitStatus, exitStatus);
+        QCOMPARE(line.message.isEmpty(), exitStatus < 0);
+        QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
+    }
+
+    void laterStartHandsRequestToRunningProgram_data()
+    {
+        QTest::addColumn<bool>("stale"); // a socket file left by a program that died
+        QTest::newRow("first start") << false;
+        QTest::newRow("after a crash") << true;
+    }
+
+    void laterStartHandsRequestToRunningProgram()
+    {
+        QFETCH(bool, stale);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("test.socket"));
+        if (stale) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ui::SingleInstance later(name);
+        QVERIFY(!later.handOver("chart", 200)); // nothing running yet
+
+        ui::SingleInstance running(name);
+        QVERIFY(running.listen());
+        QSignalSpy requests(&running, &ui::SingleInstance::requested);
+        // The later start blocks while it waits for the answer: it runs in a
+        // thread of its own here, as it would in a process of its own.
+        bool handedOver = false;
+        QThread *thread
+            = QThread::create([&] { handedOver = ui::SingleInstance(name).handOver("drill"); });
+        thread->start();
+        QTRY_VERIFY(thread->isFinished());
+        delete thread;
+        QVERIFY(handedOver);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
+        // A second program beside the first leaves the name to it.
+        QVERIFY(!ui::SingleInstance(name).listen());
+    }
+
+    void rightClickOpensMenuWithoutMovingFocus_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("disabled stop button") << QStringLiteral("r1stop") << true;
+        QTest::newRow("step button that takes focus on a click") << QStringLiteral("r1ue") << true;
+        QTest::newRow("disabled frame") << QStringLiteral("Command3") << true;
+        QTest::newRow("message label") << QStringLiteral("lbyakumei") << true;
+        QTest::newRow("speed box") << QStringLiteral("Text1") << false;
+    }
+
+    void rightClickOpensMenuWithoutMovingFocus()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, opens);
+        ui::MainWindow window(uitest::stripPictures());
+        auto *action = new QAction(QStringLiteral("リーチ目表…"), &window);
+        auto *menu = new ui::ContextMenu(&window, { action });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused->objectName(), QStringLiteral("cmstart"));
+
+        auto *widget = window.findChild<QWidget *>(target);
+        QVERIFY(widget);
+        const QPoint at = widget->mapTo(&window, widget->rect().center());
+        QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
+        if (opens) {
+            QTRY_VERIFY(menu->menu()->isVisible());
+            QCOMPARE(menu->menu()->actions(), QList<QAction *> { action });
+            menu->menu()->hide();
+            QCOMPARE(QApplication::focusWidget(), focused);
+        } else {
+            QVERIFY(!menu->menu()->isVisible());
+            QTRY_COMPARE(QApplication::focusWidget(), widget);
+        }
+        // The left button still reaches the controls.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+            window.findChild<QWidget *>(QStringLiteral("r1ue"))->geometry().center());
         QVERIFY(!menu->menu()->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), widget);
     }
-    // The left button still reaches the controls.
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-        window.findChild<QWidget *>(QStringLiteral("r1ue"))->geometry().center());
-    QVERIFY(!menu->menu()->isVisible());
-}
 
-// `reachme --chart` asks before the title window is gone: the chart comes
-// once the main window stands, beside it.
-void ProgramTest::requestWaitsForMainWindow()
-{
-    StartedProgram started;
-    started.program.open(ui::WindowRequest::drill); // at the title window
-    QVERIFY(!started.program.drillWindow());
-    QVERIFY(started.start(ui::WindowRequest::chart));
-    QWidget *chart = started.program.chartWindow();
-    QVERIFY(chart);
-    QTRY_VERIFY(chart->isVisible());
-    QCOMPARE(chart->windowTitle(), QStringLiteral("リーチ目表"));
-    // The later request wins; a window asked for twice is raised, not made
-    // again.
-    QVERIFY(!started.program.drillWindow());
-    started.program.open(ui::WindowRequest::chart);
-    QCOMPARE(started.program.chartWindow(), chart);
-}
-
-void ProgramTest::shortcutsOpenWindowsFromAnyWindow_data()
-{
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("title");
-    for (const QString &from : { QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
-        QTest::addRow("Ctrl+L in %s", qPrintable(from))
-            << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
-        QTest::addRow("Ctrl+T in %s", qPrintable(from))
-            << from << int(Qt::Key_T) << QStringLiteral("練習");
-    }
-}
-
-void ProgramTest::shortcutsOpenWindowsFromAnyWindow()
-{
-    QFETCH(QString, from);
-    QFETCH(int, key);
-    QFETCH(QString, title);
-    StartedProgram started;
-    QVERIFY(started.start());
-    ui::MainWindow *main = started.program.mainWindow();
-    QWidget *window = main;
-    if (from == QStringLiteral("Fsousa")) {
-        main->controller().Cmsousa_Click();
-        window = main->helpWindow(reel::HelpWindow::Fsousa);
-    }
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QWidget *focused = QApplication::focusWidget();
-    QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
-    QWidget *opened
-        = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
-    QVERIFY(opened);
-    QCOMPARE(opened->windowTitle(), title);
-    QTRY_VERIFY(opened->isVisible());
-    // The main window is as it was: no focus moved inside it.
-    if (window == main)
-        QCOMPARE(main->focusWidget(), focused);
-    QVERIFY(started.exits.isEmpty());
-}
-
-void ProgramTest::placesAreSavedOnTheWayOut()
-{
-    QSettings().clear();
+    // `reachme --chart` asks before the title window is gone: the chart comes
+    // once the main window stands, beside it.
+    void requestWaitsForMainWindow()
     {
         StartedProgram started;
+        started.program.open(ui::WindowRequest::drill); // at the title window
+        QVERIFY(!started.program.drillWindow());
         QVERIFY(started.start(ui::WindowRequest::chart));
         QWidget *chart = started.program.chartWindow();
+        QVERIFY(chart);
         QTRY_VERIFY(chart->isVisible());
-        chart->setGeometry(40, 50, 700, 500);
-        started.program.mainWindow()->controller().cmend_Click();
-        QCOMPARE(started.exits, QList<int> { 0 });
+        QCOMPARE(chart->windowTitle(), QStringLiteral("リーチ目表"));
+        // The later request wins; a window asked for twice is raised, not made
+        // again.
+        QVERIFY(!started.program.drillWindow());
+        started.program.open(ui::WindowRequest::chart);
+        QCOMPARE(started.program.chartWindow(), chart);
     }
-    StartedProgram again;
-    QVERIFY(again.start(ui::WindowRequest::chart));
-    QWidget *chart = again.program.chartWindow();
-    QTRY_VERIFY(chart->isVisible());
-    QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
-}
+
+    void shortcutsOpenWindowsFromAnyWindow_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("title");
+        for (const QString &from : { QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
+            QTest::addRow("Ctrl+L in %s", qPrintable(from))
+                << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
+            QTest::addRow("Ctrl+T in %s", qPrintable(from))
+                << from << int(Qt::Key_T) << QStringLiteral("練習");
+        }
+    }
+
+    void shortcutsOpenWindowsFromAnyWindow()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, title);
+        StartedProgram started;
+        QVERIFY(started.start());
+        ui::MainWindow *main = started.program.mainWindow();
+        QWidget *window = main;
+        if (from == QStringLiteral("Fsousa")) {
+            main->controller().Cmsousa_Click();
+            window = main->helpWindow(reel::HelpWindow::Fsousa);
+        }
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
+        QWidget *opened
+            = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
+        QVERIFY(opened);
+        QCOMPARE(opened->windowTitle(), title);
+        QTRY_VERIFY(opened->isVisible());
+        // The main window is as it was: no focus moved inside it.
+        if (window == main)
+            QCOMPARE(main->focusWidget(), focused);
+        QVERIFY(started.exits.isEmpty());
+    }
+
+    void placesAreSavedOnTheWayOut()
+    {
+        QSettings().clear();
+        {
+            StartedProgram started;
+            QVERIFY(started.start(ui::WindowRequest::chart));
+            QWidget *chart = started.program.chartWindow();
+            QTRY_VERIFY(chart->isVisible());
+            chart->setGeometry(40, 50, 700, 500);
+            started.program.mainWindow()->controller().cmend_Click();
+            QCOMPARE(started.exits, QList<int> { 0 });
+        }
+        StartedProgram again;
+        QVERIFY(again.start(ui::WindowRequest::chart));
+        QWidget *chart = again.program.chartWindow();
+        QTRY_VERIFY(chart->isVisible());
+        QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
+    }
+};
 
 QTEST_MAIN(ProgramTest)
 #include "tst_program.moc"

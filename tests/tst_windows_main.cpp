@@ -238,8 +238,6 @@ void WindowsMainTest::stepButtonMovesItsStrip()
         qobject_cast<QLabel *>(control("lbyakumei"))->text() != QStringLiteral("ＢＩＧじゃ～！！"));
 }
 
-// The window keeps the top as given, a float; the picture stands at the
-// nearest pixel.
 void WindowsMainTest::clickRunsItsHandler_data()
 {
     using C = reel::MainController;
@@ -288,6 +286,8 @@ void WindowsMainTest::clickRunsItsHandler()
         QCOMPARE(m_main->helpWindow(help) != nullptr, direct.helpWindow(help) != nullptr);
 }
 
+// The window keeps the top as given, a float; the picture stands at the
+// nearest pixel.
 void WindowsMainTest::pictureTopKeepsTheExactValue()
 {
     m_main->setPictureTop(1, -19305.0f);

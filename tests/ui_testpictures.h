@@ -46,6 +46,18 @@ inline ui::StripPictures stripPictures()
     return pictures;
 }
 
+// The same pictures with blue telling the column as well, for tests of which
+// columns are shown (isPictureColour no longer holds).
+inline ui::StripPictures columnMarkedPictures()
+{
+    ui::StripPictures pictures = stripPictures();
+    for (QImage &image : pictures.images)
+        for (int row = 0; row < kPictureHeight; ++row)
+            for (int x = 0; x < kPictureWidth; ++x)
+                image.setPixel(x, row, (image.pixel(x, row) & ~0xFFu) | QRgb(x));
+    return pictures;
+}
+
 // Writes "r1.bmp" … "r3.bmp" as 24-bit bitmaps for the listed reels 0..2.
 inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels = { 0, 1, 2 })
 {
@@ -58,12 +70,13 @@ inline bool writeStripPictures(const QDir &dir, std::initializer_list<int> reels
 }
 
 // Reads the pictures with `dir` as the working directory, as the program is
-// started there, and goes back to the directory it was in.
-inline ui::StripPictures loadStripPicturesIn(const QString &dir)
+// started there (on a screen of the given pixel ratio, if one is given), and
+// goes back to the directory it was in.
+inline ui::StripPictures loadStripPicturesIn(const QString &dir, qreal ratio = 0)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir);
-    ui::StripPictures pictures = ui::loadStripPictures();
+    ui::StripPictures pictures = ratio > 0 ? ui::loadStripPictures(ratio) : ui::loadStripPictures();
     QDir::setCurrent(previous);
     return pictures;
 }

@@ -8,6 +8,7 @@
 #include "ui/mainwindow.h"
 #include "ui/program.h"
 #include "ui/singleinstance.h"
+#include "ui/windowplacement.h"
 #include "ui_testpictures.h"
 
 #include <QAction>
@@ -261,6 +262,51 @@ private slots:
         QWidget *chart = again.program.chartWindow();
         QTRY_VERIFY(chart->isVisible());
         QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
+    }
+
+    // The first time, a new window stands beside the main window, on the
+    // screen, covering as little of it as its least size allows.
+    void firstPlaceIsBesideMainWindow_data()
+    {
+        QTest::addColumn<int>("mainLeft"); // share of the free width left of it, in %
+        QTest::addColumn<int>("width"); // share of the free width
+        QTest::addColumn<int>("leastWidth");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<bool>("covers");
+        QTest::newRow("room on the right") << 0 << 30 << 10 << true << false;
+        QTest::newRow("room on the left only") << 70 << 30 << 10 << false << false;
+        QTest::newRow("narrowed to the larger side") << 30 << 60 << 10 << true << false;
+        QTest::newRow("too wide even at its least") << 30 << 60 << 50 << true << true;
+    }
+
+    void firstPlaceIsBesideMainWindow()
+    {
+        QFETCH(int, mainLeft);
+        QFETCH(int, width);
+        QFETCH(int, leastWidth);
+        QFETCH(bool, right);
+        QFETCH(bool, covers);
+        QSettings().clear();
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto share = [&free](int percent) { return free.width() * percent / 100; };
+        QWidget main;
+        main.setGeometry(free.left() + share(mainLeft), free.top() + 20, share(30), 200);
+        main.show();
+        QWidget window;
+        window.setMinimumWidth(share(leastWidth));
+        window.resize(share(width), 150);
+        ui::restoreWindowPlace(&window, "test", &main);
+
+        const QRect placed = window.geometry();
+        QVERIFY2(free.contains(placed),
+            qPrintable(QStringLiteral("%1,%2 %3x%4")
+                           .arg(placed.x())
+                           .arg(placed.y())
+                           .arg(placed.width())
+                           .arg(placed.height())));
+        QVERIFY(placed.width() >= share(leastWidth));
+        QCOMPARE(placed.center().x() > main.geometry().center().x(), right);
+        QCOMPARE(placed.intersects(main.frameGeometry()), covers);
     }
 };
 

@@ -27,16 +27,21 @@ struct StartedProgram {
     ui::Lifetime lifetime { [this](int status) { exits << status; }, [](const QString &) {} };
     ui::Program program { lifetime };
 
-    bool start(ui::WindowRequest request = ui::WindowRequest::none)
+    // `atTitle` runs while the title window shows.
+    bool start(ui::WindowRequest request = ui::WindowRequest::none,
+        const std::function<void(QWidget *)> &atTitle = {})
     {
         if (!dir.isValid() || !uitest::writeStripPictures(QDir(dir.path()))
             || !QDir::setCurrent(dir.path()))
             return false;
         program.start(request);
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QStringLiteral("Form4"))
+            if (w->objectName() == QStringLiteral("Form4")) {
+                if (atTitle)
+                    atTitle(w);
                 QTest::keyClick(
                     w->findChild<QWidget *>(QStringLiteral("Command1")), Qt::Key_Return);
+            }
         return QTest::qWaitFor([this] { return program.mainWindow() != nullptr; });
     }
 };
@@ -209,7 +214,8 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("title");
-        for (const QString &from : { QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
+        for (const QString &from :
+            { QStringLiteral("Form4"), QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
             QTest::addRow("Ctrl+L in %s", qPrintable(from))
                 << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
             QTest::addRow("Ctrl+T in %s", qPrintable(from))
@@ -223,25 +229,29 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, title);
         StartedProgram started;
-        QVERIFY(started.start());
+        const auto press = [key](QWidget *window) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
+        };
+        // At the title window the request waits for the main window.
+        QVERIFY(started.start(ui::WindowRequest::none,
+            from == QStringLiteral("Form4") ? std::function<void(QWidget *)>(press) : nullptr));
         ui::MainWindow *main = started.program.mainWindow();
-        QWidget *window = main;
-        if (from == QStringLiteral("Fsousa")) {
+        QWidget *focused = main->focusWidget();
+        if (from == QStringLiteral("riru")) {
+            press(main);
+        } else if (from == QStringLiteral("Fsousa")) {
             main->controller().Cmsousa_Click();
-            window = main->helpWindow(reel::HelpWindow::Fsousa);
+            press(main->helpWindow(reel::HelpWindow::Fsousa));
         }
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QWidget *focused = QApplication::focusWidget();
-        QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
         QWidget *opened
             = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
         QVERIFY(opened);
         QCOMPARE(opened->windowTitle(), title);
         QTRY_VERIFY(opened->isVisible());
         // The main window is as it was: no focus moved inside it.
-        if (window == main)
-            QCOMPARE(main->focusWidget(), focused);
+        QCOMPARE(main->focusWidget(), focused);
         QVERIFY(started.exits.isEmpty());
     }
 

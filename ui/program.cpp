@@ -14,6 +14,7 @@ Program::Program(Lifetime &lifetime)
 {
     // The newer windows come back where the player left them.
     m_lifetime.atEnd([this] { savePlaces(); });
+    makeProgramActions();
 }
 
 Program::~Program()
@@ -31,6 +32,8 @@ void Program::start(WindowRequest request)
 {
     m_pending = request;
     auto *title = new TitleWindow([this] { openMainWindow(); }, [this] { m_lifetime.end(0); });
+    // Asked for at the title window, the chart or the drill opens after it.
+    title->addActions({ m_chartAction, m_drillAction });
     title->showCentred();
 }
 
@@ -43,7 +46,8 @@ bool Program::openMainWindow()
     }
     m_main = new MainWindow(m_pictures, &m_lifetime);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
-    addProgramActions();
+    m_main->addActions({ m_chartAction, m_drillAction });
+    new ContextMenu(m_main, { m_chartAction, m_drillAction });
     m_main->showCentred();
     const WindowRequest pending = std::exchange(m_pending, WindowRequest::none);
     open(pending);
@@ -67,18 +71,16 @@ void Program::open(WindowRequest request)
 
 // The chart and the drill are reached without a control of the main window's
 // own: a right-click menu and shortcuts that work in every window.
-void Program::addProgramActions()
+void Program::makeProgramActions()
 {
-    auto *chart = new QAction(QStringLiteral("リーチ目表…"), m_main);
-    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    chart->setShortcutContext(Qt::ApplicationShortcut);
-    connect(chart, &QAction::triggered, this, [this] { open(WindowRequest::chart); });
-    auto *drill = new QAction(QStringLiteral("練習…"), m_main);
-    drill->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    drill->setShortcutContext(Qt::ApplicationShortcut);
-    connect(drill, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
-    m_main->addActions({ chart, drill });
-    new ContextMenu(m_main, { chart, drill });
+    m_chartAction = new QAction(QStringLiteral("リーチ目表…"), this);
+    m_chartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_chartAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_chartAction, &QAction::triggered, this, [this] { open(WindowRequest::chart); });
+    m_drillAction = new QAction(QStringLiteral("練習…"), this);
+    m_drillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_drillAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_drillAction, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
 }
 
 void Program::raise(QWidget *window)

@@ -42,7 +42,7 @@ public:
     bool openMainWindow();
 
 private:
-    void addProgramActions();
+    void makeProgramActions();
     void openChart();
     void openDrill();
     void raise(QWidget *window);
@@ -54,6 +54,8 @@ private:
     QPointer<QWidget> m_chart;
     QPointer<QWidget> m_drill;
     WindowRequest m_pending = WindowRequest::none;
+    QAction *m_chartAction = nullptr;
+    QAction *m_drillAction = nullptr;
 };
 
 } // namespace ui

@@ -14,7 +14,6 @@
 #include "ui/strippictures.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -201,10 +200,8 @@ int main(int argc, char *argv[])
     if (speeds.empty())
         speeds = scale.isEmpty() ? std::vector { 35, 16 } : std::vector { 35 };
 
-    const QString home = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(REACHME_DATA_DIR));
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(home);
+    const ui::StripPictures pictures
+        = ui::loadStripPicturesFrom(QStringLiteral(REACHME_DATA_DIR), qApp->devicePixelRatio());
     if (!pictures.loaded()) {
         std::fprintf(stderr, "%s\n", qPrintable(pictures.errorMessage()));
         return 2;

@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -100,10 +99,8 @@ int main(int argc, char *argv[])
             category = args[i + 1].toInt();
     }
 
-    const QString home = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(REACHME_DATA_DIR));
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(home);
+    const ui::StripPictures pictures
+        = ui::loadStripPicturesFrom(QStringLiteral(REACHME_DATA_DIR), qApp->devicePixelRatio());
     if (!pictures.loaded()) {
         std::fprintf(stderr, "%s\n", qPrintable(pictures.errorMessage()));
         return 2;

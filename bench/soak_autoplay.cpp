@@ -8,7 +8,6 @@
 #include "ui/strippictures.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -77,10 +76,8 @@ int main(int argc, char *argv[])
     ui::applyClassicLook(userChoseStyle);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 180;
 
-    const QString home = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(REACHME_DATA_DIR));
-    const ui::StripPictures pictures = ui::loadStripPictures();
-    QDir::setCurrent(home);
+    const ui::StripPictures pictures
+        = ui::loadStripPicturesFrom(QStringLiteral(REACHME_DATA_DIR), qApp->devicePixelRatio());
     if (!pictures.loaded())
         return 2;
 

@@ -65,7 +65,7 @@ private:
             ((left - 1) * kCells + (centre - 1)) * kCells + (right - 1));
     }
 
-    std::array<Code, kPatterns> codes_ {};
+    std::array<Code, kPatterns> m_codes {};
 };
 
 // The machine's judgement, built on first use.

@@ -8,12 +8,10 @@ namespace {
 
 Small drawSmall(std::uint32_t draw, const SmallCounts &counts)
 {
-    for (const auto &[count, small] :
-        { std::pair { counts.cherry, Small::cherry }, { counts.replay, Small::replay },
-            { counts.sanjaku, Small::sanjaku }, { counts.ooyama, Small::ooyama } }) {
-        if (draw < count)
-            return small;
-        draw -= count;
+    for (const SmallRange &range : smallRanges(counts)) {
+        if (draw < range.count)
+            return range.small;
+        draw -= range.count;
     }
     return Small::none;
 }

@@ -25,6 +25,18 @@ struct SmallCounts {
     std::uint16_t cherry, replay, sanjaku, ooyama;
 };
 
+struct SmallRange {
+    Small small;
+    std::uint16_t count;
+};
+
+// The small-win ranges in the order they lie; what follows them draws none.
+constexpr std::array<SmallRange, 4> smallRanges(const SmallCounts &c)
+{
+    return { { { Small::cherry, c.cherry }, { Small::replay, c.replay },
+        { Small::sanjaku, c.sanjaku }, { Small::ooyama, c.ooyama } } };
+}
+
 // Ours, the same in every setting: chosen so that a player who lines up every
 // flag gets 96 % back at setting 1 (docs/machine.md).
 inline constexpr SmallCounts kNormalGameCounts { 1820, 8980, 7744, 1092 };

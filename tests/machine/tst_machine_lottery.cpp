@@ -60,9 +60,11 @@ private slots:
         // What each flag (bonus × 10 + small) should get out of 65536.
         std::map<int, int> counts;
         const auto smalls = [&counts](int bonusKey, const SmallCounts &c) {
-            counts = { { bonusKey + 1, c.cherry }, { bonusKey + 2, c.replay },
-                { bonusKey + 3, c.sanjaku }, { bonusKey + 4, c.ooyama } };
-            counts[bonusKey] = 65536 - c.cherry - c.replay - c.sanjaku - c.ooyama;
+            counts = { { bonusKey, 65536 } };
+            for (const SmallRange &range : smallRanges(c)) {
+                counts[bonusKey + int(range.small)] = range.count;
+                counts[bonusKey] -= range.count;
+            }
         };
         if (table <= 7) {
             const Bonus carried = table == 7 ? Bonus::big : Bonus::none;

@@ -70,15 +70,12 @@ Flow jacGame(double win)
 
 Flow bigBonus(PlayerKind kind, machine::ControlOption option, const Flow &jac)
 {
-    const machine::SmallCounts &c = machine::kBigGameCounts;
     Flow game { double(machine::kGameBet), 0 };
     double jacIn = 0;
-    for (const auto &[count, small] :
-        { std::pair { c.cherry, Small::cherry }, { c.replay, Small::replay },
-            { c.sanjaku, Small::sanjaku }, { c.ooyama, Small::ooyama } }) {
-        const Outcome o = outcomeFor(kind, option, { Bonus::none, small });
-        game.out += count / kRange * o.coins;
-        jacIn += small == Small::replay ? count / kRange * o.replay : 0;
+    for (const machine::SmallRange &range : machine::smallRanges(machine::kBigGameCounts)) {
+        const Outcome o = outcomeFor(kind, option, { Bonus::none, range.small });
+        game.out += range.count / kRange * o.coins;
+        jacIn += range.small == Small::replay ? range.count / kRange * o.replay : 0;
     }
     // flow[small games played][JAC games played], filled backwards.
     std::array<std::array<Flow, machine::kBigJacGames>, machine::kBigSmallGames> flow {};
@@ -107,13 +104,10 @@ Expectation expectation(int setting, PlayerKind kind, machine::ControlOption opt
 
     const machine::BonusCounts &counts
         = machine::kBonusCounts.at(static_cast<std::size_t>(setting - 1));
-    const machine::SmallCounts &c = machine::kNormalGameCounts;
-    const std::array<std::pair<Small, double>, 4> smalls { { { Small::cherry, c.cherry / kRange },
-        { Small::replay, c.replay / kRange }, { Small::sanjaku, c.sanjaku / kRange },
-        { Small::ooyama, c.ooyama / kRange } } };
+    const auto smalls = machine::smallRanges(machine::kNormalGameCounts);
     double noSmall = 1;
-    for (const auto &[small, p] : smalls)
-        noSmall -= p;
+    for (const machine::SmallRange &range : smalls)
+        noSmall -= range.count / kRange;
 
     // A normal game with these flags: its coins, a replay worth three, with
     // the bonus games when it lines up a bonus.
@@ -124,8 +118,8 @@ Expectation expectation(int setting, PlayerKind kind, machine::ControlOption opt
     };
     const auto withCarried = [&](Bonus b) {
         Flow f = flowOf({ b, Small::none }) * noSmall;
-        for (const auto &[small, p] : smalls)
-            f += flowOf({ b, small }) * p;
+        for (const machine::SmallRange &range : smalls)
+            f += flowOf({ b, range.small }) * (range.count / kRange);
         return f;
     };
 

@@ -2,6 +2,7 @@
 # Installs the Debian/Ubuntu packages the project needs.
 #   scripts/deps.sh          what building and running the program needs
 #   scripts/deps.sh --tests  that, plus what the test suite needs
+#   scripts/deps.sh --fuzz   that, plus clang and its fuzzer runtime
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,10 @@ packages=(
     # The Japanese Gothic faces the windows are set in.
     fonts-ipafont-gothic fonts-noto-cjk
 )
+if [[ "${1:-}" == "--fuzz" ]]; then
+    # libFuzzer comes with clang's runtime libraries.
+    packages+=(clang libclang-rt-dev)
+fi
 if [[ "${1:-}" == "--tests" ]]; then
     # A real X server for the end-to-end test and for screenshots.
     packages+=(xvfb xauth x11-utils xdotool imagemagick desktop-file-utils appstream)

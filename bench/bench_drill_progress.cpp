@@ -3,10 +3,10 @@
 // queueing it and for opening the store.
 #include "drill/patterns.h"
 #include "drill/progressformat.h"
-#include "drill/progressstore.h"
+#include "drill/store/progressstore.h"
+#include "safefile/writing.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -37,16 +37,14 @@ void writeFullProgress(benchmark::State &state)
 }
 BENCHMARK(writeFullProgress)->Unit(benchmark::kMillisecond);
 
-// What the worker does for one save: the text, then QSaveFile to the disk.
+// What the worker does for one save: the text, then the checked atomic write.
 void saveFullProgress(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(drill::ProgressStore::kFileName);
     for (auto _ : state) {
         const std::string bytes = drill::writeProgress(full());
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0 || !file.commit())
+        if (!safefile::writeWhole(path, QByteArrayView(bytes.data(), qsizetype(bytes.size()))).ok)
             state.SkipWithError("save failed");
     }
 }

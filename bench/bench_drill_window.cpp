@@ -11,7 +11,7 @@
 #include "drill/lookalikes.h"
 #include "drill/patterns.h"
 #include "drill/progressformat.h"
-#include "drill/progressstore.h"
+#include "drill/store/progressstore.h"
 #include "ui/classic/classiclook.h"
 #include "ui/drill/drillwindow.h"
 #include "ui/pictures/strippictures.h"

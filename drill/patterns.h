@@ -3,23 +3,16 @@
 #pragma once
 
 #include "judge/categories.h"
-#include "judge/patternfilter.h"
+#include "judge/pattern.h"
 #include "judge/table.h"
 
 namespace drill {
 
 inline constexpr int kPatternCount = judge::kPatterns;
 
-constexpr int indexOf(const judge::Pattern &p)
-{
-    return ((p.left - 1) * judge::kCells + (p.centre - 1)) * judge::kCells + (p.right - 1);
-}
+constexpr int indexOf(const judge::Pattern &p) { return judge::patternIndex(p); }
 
-constexpr judge::Pattern patternAt(int index)
-{
-    return { index / (judge::kCells * judge::kCells) + 1, index / judge::kCells % judge::kCells + 1,
-        index % judge::kCells + 1 };
-}
+using judge::patternAt;
 
 // The pattern's own category, from the machine's judgement.
 judge::Category categoryAt(int index);

@@ -1,7 +1,7 @@
 // What the drill remembers of a player: per pattern a Leitner box, the times
 // answered right and wrong and when last asked, and a bounded log of recent
 // answers. Plain data; drill/progressformat.h reads and writes it, and
-// drill/progressstore.h keeps it on disk.
+// drill/store/progressstore.h keeps it on disk.
 //
 // Boxes: 0 never asked; a wrong answer puts a pattern in box 1; a right one
 // moves it up one box (a new pattern answered right starts in box 2), up to

@@ -2,6 +2,7 @@
 
 #include "drill/patterns.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -12,7 +13,8 @@ namespace drill {
 
 namespace {
 
-constexpr std::string_view kMagic = "reachme drill progress";
+// The first line without its line end.
+constexpr std::string_view kMagic = kProgressHeader.substr(0, kProgressHeader.size() - 1);
 
 // FNV-1a, 64 bits: enough to notice a file cut short or changed by hand.
 std::uint64_t checksum(std::string_view bytes)
@@ -88,6 +90,12 @@ std::optional<int> cells(const std::vector<std::string_view> &w)
 
 constexpr std::int64_t kMaxTime = std::int64_t { 1 } << 62;
 
+// Times as the reader takes them: a clock set before 1970 writes 1970.
+std::int64_t writtenTime(std::int64_t seconds)
+{
+    return std::clamp<std::int64_t>(seconds, 0, kMaxTime);
+}
+
 bool readPattern(const std::vector<std::string_view> &w, int &lastIndex, Progress &progress)
 {
     if (w.size() != 9)
@@ -151,7 +159,7 @@ std::string writeProgress(const Progress &progress)
             put(out, v);
         }
         out += ' ';
-        put(out, p.lastAsked);
+        put(out, writtenTime(p.lastAsked));
         out += ' ';
         put(out, p.lastQuestion);
         out += '\n';
@@ -161,7 +169,7 @@ std::string writeProgress(const Progress &progress)
         out += ' ';
         put(out, int { a.chosen });
         out += a.right ? " 1 " : " 0 ";
-        put(out, a.when);
+        put(out, writtenTime(a.when));
         out += '\n';
     }
     seal(out);

@@ -10,6 +10,8 @@
 namespace drill {
 
 inline constexpr int kProgressFormatVersion = 1;
+// Every progress file begins so, whatever its version.
+inline constexpr std::string_view kProgressHeader = "reachme drill progress\n";
 
 std::string writeProgress(const Progress &progress);
 

@@ -5,6 +5,7 @@
 
 #include "judge/categories.h"
 #include "judge/codes.h"
+#include "judge/pattern.h"
 #include "judge/strips.h"
 
 #include <array>
@@ -14,12 +15,6 @@
 #include <vector>
 
 namespace judge {
-
-// The cells standing in the top row of the three reel windows, 1..21.
-struct Pattern {
-    int left = 1, centre = 1, right = 1;
-    bool operator==(const Pattern &) const = default;
-};
 
 // What a search text asks for: the first one to three cells (left, centre,
 // right), or one result. Anything else is not understood and filters nothing.

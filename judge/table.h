@@ -7,15 +7,13 @@
 #pragma once
 
 #include "judge/codes.h"
+#include "judge/pattern.h"
 
 #include <array>
 #include <stdexcept>
 #include <vector>
 
 namespace judge {
-
-inline constexpr int kCells = 21;
-inline constexpr int kPatterns = kCells * kCells * kCells;
 
 struct RightGroup {
     std::vector<int> right;
@@ -61,8 +59,7 @@ public:
 private:
     static std::size_t index(int left, int centre, int right)
     {
-        return static_cast<std::size_t>(
-            ((left - 1) * kCells + (centre - 1)) * kCells + (right - 1));
+        return static_cast<std::size_t>(patternIndex(left, centre, right));
     }
 
     std::array<Code, kPatterns> m_codes {};

@@ -2,7 +2,7 @@
 // newer files, an interrupted save, the lock.
 #include "drill/patterns.h"
 #include "drill/progressformat.h"
-#include "drill/progressstore.h"
+#include "drill/store/progressstore.h"
 
 #include <QLockFile>
 #include <QSaveFile>
@@ -191,13 +191,16 @@ private slots:
         QVERIFY(WIFSIGNALED(status));
         QCOMPARE(readAll(path), fileOf(old));
 
-        // A second store beside a live one reads but neither writes nor cleans.
-        const QString stray = path + ".a1B2c3";
-        writeAll(stray, "half a file");
+        // A second store beside a live one reads but neither writes nor cleans;
+        // a user's file of the same form of name stays.
+        const QString stray = path + ".a1B2c3", users = path + ".backup";
+        const QByteArray half = fileOf(sampleProgress(3000)).left(5000);
+        writeAll(stray, half);
+        writeAll(users, "my notes");
         auto first = std::make_unique<ProgressStore>(dir.path());
         QCOMPARE(first->status(), StoreStatus::loaded);
         QVERIFY(!QFile::exists(stray));
-        writeAll(stray, "half a file");
+        writeAll(stray, half);
         {
             ProgressStore second(dir.path());
             QCOMPARE(second.status(), StoreStatus::lockedByOther);
@@ -212,6 +215,21 @@ private slots:
         ProgressStore next(dir.path());
         QCOMPARE(next.status(), StoreStatus::loaded);
         QVERIFY(!QFile::exists(stray));
+        QCOMPARE(readAll(users), QByteArray("my notes"));
+    }
+
+    // A clock set before 1970 writes what the next start reads.
+    void clockBefore1970()
+    {
+        QTemporaryDir dir;
+        {
+            ProgressStore store(dir.path());
+            store.progress().record(7, 1, false, -86400);
+            store.save();
+        }
+        ProgressStore again(dir.path());
+        QCOMPARE(again.status(), StoreStatus::loaded);
+        QCOMPARE(again.progress().log.back().when, 0);
     }
 
     void staleLockOfDeadProgramTaken()

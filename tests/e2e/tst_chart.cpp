@@ -12,7 +12,10 @@
 #include <QPrinter>
 #include <QtTest>
 
+#include <csignal>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -88,24 +91,43 @@ std::string reelColumn(int l, int c, int r, int reel)
     return s;
 }
 
-// The tool itself, run as a script would, its standard output sent to
-// `stdoutFile` ("" keeps it) or closed ("closed").
-Run runTool(const QStringList &args, const QString &stdoutFile = {})
+// Where the tool may put temporary files (TMPDIR): nothing is left there.
+QTemporaryDir &toolTemp()
 {
-    QProcess tool;
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The tool itself, run as a script would, without a runtime folder, its
+// standard output sent to `stdoutFile` ("" keeps it), closed ("closed") or
+// into `head -1` ("head"); writes past `mostBytes` of a file fail.
+Run runTool(
+    const QStringList &args, const QString &stdoutFile = {}, rlim_t mostBytes = RLIM_INFINITY)
+{
+    QProcess tool, head;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    static QTemporaryDir runtime; // keeps Qt from warning about a missing one
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", toolTemp().path());
     tool.setProcessEnvironment(env);
+    tool.setChildProcessModifier([mostBytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { mostBytes, RLIM_INFINITY };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
     if (stdoutFile == "closed") {
         tool.start("/bin/sh", QStringList { "-c", "exec \"$0\" \"$@\" >&-", CHART_TOOL } + args);
     } else {
-        if (!stdoutFile.isEmpty())
+        if (stdoutFile == "head") {
+            tool.setStandardOutputProcess(&head);
+            head.start("head", { "-1" });
+        } else if (!stdoutFile.isEmpty()) {
             tool.setStandardOutputFile(stdoutFile);
+        }
         tool.start(CHART_TOOL, args);
     }
     if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
         return { -1, {}, {} };
+    head.waitForFinished();
     return { tool.exitCode(), tool.readAllStandardOutput().toStdString(),
         tool.readAllStandardError().toStdString() };
 }
@@ -159,6 +181,8 @@ private slots:
     void toolWrites_data();
     void toolWrites();
     void toolWritesRegularFile();
+    void failedWriteKeepsFile_data();
+    void failedWriteKeepsFile();
 };
 
 void TestChart::csvRoundTrip()
@@ -252,6 +276,8 @@ void TestChart::badArguments_data()
     QTest::newRow("category 10") << QStringList { "--category", "10" };
     QTest::newRow("category with one pattern") << QStringList { "--category", "2", "3", "2", "14" };
     QTest::newRow("pdf without output") << QStringList { "--format", "pdf" };
+    QTest::newRow("pictures from no folder")
+        << QStringList { "--format", "pdf", "--output", "x.pdf", "--pictures", "" };
     QTest::newRow("pdf of one pattern")
         << QStringList { "--format", "pdf", "--output", "-", "3", "2", "14" };
 }
@@ -438,6 +464,10 @@ void TestChart::toolWrites_data()
     QTest::newRow("pdf to standard output") << QStringList { "--format", "pdf", "--output", "-",
         "--code", "J38", "--pictures", pictures }
                                             << "" << 0 << "";
+    QTest::newRow("a reader that goes away")
+        << QStringList {} << "head" << 1 << "standard output: Broken pipe";
+    QTest::newRow("a FIFO nobody reads")
+        << QStringList { "--output", "FIFO" } << "" << 1 << "FIFO: Broken pipe";
 }
 
 void TestChart::toolWrites()
@@ -446,13 +476,23 @@ void TestChart::toolWrites()
     QFETCH(QString, stdoutFile);
     QFETCH(int, status);
     QFETCH(QString, named);
-    const Run run = runTool(args, stdoutFile);
+    QStringList given = args;
+    const QString fifo = toolTemp().filePath("FIFO");
+    if (given.contains("FIFO")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo), 0600), 0);
+        given.replace(given.indexOf("FIFO"), fifo);
+    }
+    const Run run = runTool(given, stdoutFile);
+    QFile::remove(fifo);
     QCOMPARE(run.status, status);
     const QString err = QString::fromStdString(run.err);
     if (status == 0) {
         QVERIFY2(err.isEmpty(), qPrintable(err));
         QVERIFY(run.out.starts_with("%PDF-"));
         QVERIFY(run.out.find("%%EOF") != std::string::npos);
+        // No runtime folder made, nor anything else left behind.
+        QCOMPARE(QDir(toolTemp().path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList());
         return;
     }
     QVERIFY2(err.startsWith("reachme-chart: ") && err.endsWith('\n') && err.count('\n') == 1,
@@ -470,6 +510,32 @@ void TestChart::toolWritesRegularFile()
     QCOMPARE(written.readAll().toStdString(), runChart({ "--format", "csv", "--code", "J04" }).out);
     // Renamed into place: no temporary file stays behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "chart.csv" });
+}
+
+// A write that fails half way (writes past a few bytes fail, as on a full
+// disk) leaves the file that was there, and says why.
+void TestChart::failedWriteKeepsFile_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("one pattern") << QStringList { "3", "2", "14" };
+    QTest::newRow("one result") << QStringList { "--code", "J04" };
+    QTest::newRow("csv of one result") << QStringList { "--format", "csv", "--code", "J04" };
+}
+
+void TestChart::failedWriteKeepsFile()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    QFile old(out);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+    old.close();
+    const Run run = runTool(args + QStringList { "--output", out }, {}, 4);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, "reachme-chart: cannot write " + out.toStdString() + ": File too large\n");
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out" });
 }
 
 QTEST_MAIN(TestChart)

@@ -15,6 +15,11 @@ begin_x_test() {
         command -v "$tool" > /dev/null || skip "$tool is not installed"
     done
     work=$(mktemp -d)
+    # Settings, data and the hand-over socket of the test's own: a run beside
+    # another (or beside a player's program) neither hands its windows over
+    # to it nor reads its settings.
+    mkdir -m 700 "$work/runtime"
+    export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
     xvfb_pid=
     app_pid=
     trap end_x_test EXIT

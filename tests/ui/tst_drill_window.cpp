@@ -22,6 +22,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 // Qt reports accessibility events only while a tool listens; the platform's
 // switch for that is not public.
 #include <private/qguiapplication_p.h>
@@ -395,6 +398,26 @@ private slots:
         // The window still works.
         window->answer(1);
         QVERIFY(window->isAnswered());
+    }
+
+    // A save that fails is said when it fails, with its reason, not one
+    // answer later (the writes are made to fail past a few bytes).
+    void failedSaveIsShownAtOnce()
+    {
+        QTemporaryDir folder;
+        const auto window = makeWindow(folder.path());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before {};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit tiny { 10, before.rlim_max };
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        window->answer(1);
+        const bool shown = QTest::qWaitFor([&] { return !window->messageLabel()->isHidden(); });
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(shown);
+        QVERIFY2(window->messageLabel()->text().contains(
+                     QStringLiteral("保存できませんでした（ファイルが大きすぎます）")),
+            qPrintable(window->messageLabel()->text()));
     }
 
     // A new window starts with what the last one chose.

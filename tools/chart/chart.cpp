@@ -123,6 +123,8 @@ Options parse(const std::vector<std::string> &args)
                 throw UsageError("--output needs a file name (- for standard output)");
         } else if (arg == "--pictures") {
             options.pictures = value();
+            if (options.pictures.empty())
+                throw UsageError("--pictures needs a folder");
         } else if (arg.size() > 1 && arg.front() == '-') {
             throw UsageError("unknown option '" + arg + "'");
         } else {

@@ -6,8 +6,10 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -23,6 +25,12 @@ void startGuiApplication(std::optional<QGuiApplication> &app)
         return;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's start looks into the runtime folder for a sandbox's mark; without
+    // XDG_RUNTIME_DIR it warns and makes /tmp/runtime-$USER. The tool needs
+    // none: Qt gets an empty private folder, gone when the tool ends.
+    static std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.emplace().isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     static int argc = 1;
     static char name[] = "reachme-chart";
     static char *argv[] = { name, nullptr };

@@ -1,5 +1,6 @@
 // 雷光丸職人への道: a judge of reach-me patterns for one three-reel pachislot
 // machine.
+#include "safefile/settingsguard.h"
 #include "ui/app/commandline.h"
 #include "ui/app/program.h"
 #include "ui/app/singleinstance.h"
@@ -7,6 +8,7 @@
 #include "ui/classic/lifetime.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -21,6 +23,13 @@ int main(int argc, char *argv[])
         std::fputs(options.message.toLocal8Bit().constData(), options.exitStatus ? stderr : stdout);
         return options.exitStatus;
     }
+    // Before any settings are read.
+    const safefile::SettingsGuard settings;
+    if (settings.diverted())
+        std::fprintf(stderr,
+            "reachme: %s is not a settings file (not a regular file, or over 1 MiB); settings are "
+            "not kept this time\n",
+            qPrintable(QDir::toNativeSeparators(settings.filePath())));
     ui::SingleInstance instance;
     if (options.request != ui::WindowRequest::none
         && instance.handOver(ui::requestName(options.request)))

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QStringList>
 
+#include <cerrno>
+#include <cstring>
+
 namespace ui {
 
 QString categoryCaption(judge::Category category)
@@ -50,34 +53,64 @@ QString feedbackText(const drill::Outcome &outcome)
     return lines.join(u'\n');
 }
 
-QString storeMessage(drill::StoreStatus status, const QString &filePath, const QString &asidePath,
-    const QString &folder)
+QString systemReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("ディスクに空きがありません");
+    case EACCES:
+    case EPERM: return QStringLiteral("許可がありません");
+    case EROFS: return QStringLiteral("読み込み専用の場所です");
+    case EISDIR: return QStringLiteral("フォルダーになっています");
+    case EFBIG: return QStringLiteral("ファイルが大きすぎます");
+    case ENOENT: return QStringLiteral("見つかりません");
+    case ELOOP: return QStringLiteral("リンクがたどれません");
+    case EIO: return QStringLiteral("読み書きができませんでした");
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString storeMessage(drill::StoreStatus status, const drill::ProgressStore &store)
 {
     using drill::StoreStatus;
-    const QString file = QDir::toNativeSeparators(filePath);
+    const QString file = QDir::toNativeSeparators(store.filePath());
+    const QString reason = systemReason(store.error());
     switch (status) {
     case StoreStatus::freshStart:
     case StoreStatus::loaded: return {};
     case StoreStatus::keptAside:
         return QStringLiteral("記録のファイルが壊れていたので %1 に残し、新しく始めます。")
-            .arg(QDir::toNativeSeparators(asidePath));
+            .arg(QDir::toNativeSeparators(store.asidePath()));
     case StoreStatus::newerVersion:
         return QStringLiteral(
             "記録のファイル %1 は新しい版のものです。そのままにして、記録せずに練習します。")
             .arg(file);
     case StoreStatus::damagedNotMoved:
+        return QStringLiteral("記録のファイル %1 "
+                              "が壊れていて、よけることもできません（%2）。記録せずに練習します。")
+            .arg(file, reason);
+    case StoreStatus::notReadable:
         return QStringLiteral(
-            "記録のファイル %1 が壊れていて、よけることもできません。記録せずに練習します。")
+            "記録のファイル %1 を読めません（%2）。そのままにして、記録せずに練習します。")
+            .arg(file, reason);
+    case StoreStatus::notRegular:
+        return QStringLiteral(
+            "記録のファイル %1 "
+            "は普通のファイルではありません。そのままにして、記録せずに練習します。")
             .arg(file);
     case StoreStatus::notWritable:
         return QStringLiteral("フォルダー %1 に書き込めないので、記録せずに練習します。")
-            .arg(QDir::toNativeSeparators(folder));
+            .arg(QDir::toNativeSeparators(store.folder()));
+    case StoreStatus::lockUnavailable:
+        return QStringLiteral("記録のロック %1 を取れません（%2）。記録せずに練習します。")
+            .arg(QDir::toNativeSeparators(store.lockPath()), reason);
     case StoreStatus::lockedByOther:
         return QStringLiteral(
             "ほかで開いている練習が記録を使っています。こちらは読むだけで、記録しません。");
     case StoreStatus::saveFailed:
-        return QStringLiteral("記録を %1 に保存できませんでした。前に保存した記録は残っています。")
-            .arg(file);
+        return QStringLiteral(
+            "記録を %1 に保存できませんでした（%2）。前に保存した記録は残っています。")
+            .arg(file, reason);
     }
     return {};
 }

@@ -2,8 +2,8 @@
 // answer, and what the progress store's state means for the player.
 #pragma once
 
-#include "drill/progressstore.h"
 #include "drill/scheduler.h"
+#include "drill/store/progressstore.h"
 
 #include <QString>
 
@@ -17,8 +17,12 @@ QString categoryCaption(judge::Category category);
 // and for a look that other patterns share, those patterns and their results.
 QString feedbackText(const drill::Outcome &outcome);
 
-// Empty when all is well; otherwise one or two short sentences.
-QString storeMessage(drill::StoreStatus status, const QString &filePath, const QString &asidePath,
-    const QString &folder);
+// Empty when all is well; otherwise one or two short sentences about
+// `status`, with the store's paths and the reason behind it.
+QString storeMessage(drill::StoreStatus status, const drill::ProgressStore &store);
+
+// Why a file could not be read or written, from the system's error number:
+// the usual ones in the window's words, others as the system says them.
+QString systemReason(int error);
 
 } // namespace ui

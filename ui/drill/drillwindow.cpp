@@ -121,6 +121,8 @@ DrillWindow::DrillWindow(
     m_scheduler->setMode(m_settings.mode);
     m_scheduler->setCategories(m_settings.categories);
     showStoreStatus();
+    // A save that fails is said when it fails, not at the next answer.
+    connect(&m_store->file(), &safefile::Store::saved, this, &DrillWindow::showStoreStatus);
     showPattern();
 }
 
@@ -311,8 +313,7 @@ void DrillWindow::showStoreStatus()
         return;
     m_statusShown = true;
     m_shownStatus = status;
-    const QString text
-        = storeMessage(status, m_store->filePath(), m_store->asidePath(), m_store->folder());
+    const QString text = storeMessage(status, *m_store);
     if (text.isEmpty() && m_message->text().isEmpty())
         return;
     m_message->setText(text);

@@ -8,8 +8,8 @@
 // it.
 #pragma once
 
-#include "drill/progressstore.h"
 #include "drill/scheduler.h"
+#include "drill/store/progressstore.h"
 #include "reel/intervaltimer.h"
 #include "ui/drill/drillsettings.h"
 #include "ui/drill/timelimit.h"

@@ -1,5 +1,7 @@
 #include "machine/stateformat.h"
 
+#include "checksum/checksum.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -14,19 +16,6 @@ namespace {
 
 constexpr std::string_view kMagic = "reachme machine\n";
 constexpr std::string_view kEnd = "end ";
-
-// CRC-32 (the polynomial of zlib and PNG): notices a file cut short or
-// changed by hand.
-std::uint32_t crc32(std::string_view bytes)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (const char c : bytes) {
-        crc ^= static_cast<unsigned char>(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
 
 std::string hex(std::uint64_t value, int digits)
 {
@@ -174,7 +163,7 @@ std::string writeState(const State &state)
     return out;
 }
 
-void sealState(std::string &body) { body += std::string(kEnd) + hex(crc32(body), 8) + '\n'; }
+void sealState(std::string &body) { body += std::string(kEnd) + checksum::crc32Hex(body) + '\n'; }
 
 ReadState readState(std::string_view text)
 {
@@ -226,7 +215,7 @@ ReadState readState(std::string_view text)
     if (!end || !end->starts_with(kEnd))
         return damaged(result, "cut short at " + where());
     const auto sum = parseHex(end->substr(kEnd.size()), 8);
-    if (!sum || !rest.empty() || *sum != crc32(text.substr(0, sealed)))
+    if (!sum || !rest.empty() || *sum != checksum::crc32(text.substr(0, sealed)))
         return damaged(result, "its checksum does not match");
     if (const std::string why = impossibility(result.state); !why.empty())
         return damaged(result, why);

@@ -1,11 +1,10 @@
 #include "records/collectionformat.h"
 
+#include "checksum/checksum.h"
 #include "records/numbers.h"
 
 #include <array>
-#include <cstdio>
 #include <optional>
-#include <zlib.h>
 
 namespace records {
 
@@ -16,15 +15,6 @@ constexpr std::string_view kVersion = "version ";
 constexpr std::string_view kPattern = "pattern ";
 constexpr std::string_view kEnd = "end ";
 constexpr std::size_t kPatternWords = 8; // cells L C R, count, first game and time, last
-
-// CRC-32, the zlib polynomial: notices a file cut short or changed by hand.
-std::string checksum(std::string_view bytes)
-{
-    const auto crc = crc32_z(0L, reinterpret_cast<const Bytef *>(bytes.data()), bytes.size());
-    std::array<char, 9> text {};
-    std::snprintf(text.data(), text.size(), "%08lx", static_cast<unsigned long>(crc));
-    return text.data();
-}
 
 template <typename T> void appendWord(std::string &out, T value)
 {
@@ -103,7 +93,10 @@ std::string writeCollection(const ReachMeCollection &collection)
     return out;
 }
 
-void sealCollection(std::string &body) { body += std::string(kEnd) + checksum(body) + '\n'; }
+void sealCollection(std::string &body)
+{
+    body += std::string(kEnd) + checksum::crc32Hex(body) + '\n';
+}
 
 ReadCollection readCollection(std::string_view text)
 {
@@ -147,7 +140,8 @@ ReadCollection readCollection(std::string_view text)
         if (!line)
             return damaged(result, "cut short at line " + std::to_string(lineNumber + 1));
         if (line->starts_with(kEnd)) {
-            if (!rest.empty() || line->substr(kEnd.size()) != checksum(text.substr(0, lineStart)))
+            if (!rest.empty()
+                || line->substr(kEnd.size()) != checksum::crc32Hex(text.substr(0, lineStart)))
                 return damaged(result, "its checksum does not match");
             break;
         }

@@ -14,7 +14,6 @@ namespace machine {
 
 namespace {
 
-constexpr std::string_view kMagic = "reachme machine\n";
 constexpr std::string_view kEnd = "end ";
 
 std::string hex(std::uint64_t value, int digits)
@@ -155,7 +154,7 @@ ReadState damaged(ReadState result, const std::string &why)
 
 std::string writeState(const State &state)
 {
-    std::string out(kMagic);
+    std::string out(kStateHeader);
     out += "version " + std::to_string(kStateFormatVersion) + '\n';
     for (const Field &field : fields())
         out += std::string(field.key) + ' ' + field.give(state) + '\n';
@@ -168,11 +167,11 @@ void sealState(std::string &body) { body += std::string(kEnd) + checksum::crc32H
 ReadState readState(std::string_view text)
 {
     ReadState result;
-    if (!text.starts_with(kMagic)) {
+    if (!text.starts_with(kStateHeader)) {
         result.reason = "not a saved machine";
         return result;
     }
-    std::string_view rest = text.substr(kMagic.size());
+    std::string_view rest = text.substr(kStateHeader.size());
     int lineNumber = 1;
     const auto nextLine = [&]() -> std::optional<std::string_view> {
         const std::size_t end = rest.find('\n');

@@ -10,7 +10,6 @@ namespace records {
 
 namespace {
 
-constexpr std::string_view kMagic = "reachme reach-me collection\n";
 constexpr std::string_view kVersion = "version ";
 constexpr std::string_view kPattern = "pattern ";
 constexpr std::string_view kEnd = "end ";
@@ -70,7 +69,7 @@ ReadCollection damaged(ReadCollection result, const std::string &why)
 
 std::string writeCollection(const ReachMeCollection &collection)
 {
-    std::string out(kMagic);
+    std::string out(kCollectionHeader);
     out.reserve(64 + 56 * static_cast<std::size_t>(collection.collected()));
     out += kVersion;
     appendDecimal(out, kCollectionFormatVersion);
@@ -101,11 +100,11 @@ void sealCollection(std::string &body)
 ReadCollection readCollection(std::string_view text)
 {
     ReadCollection result;
-    if (!text.starts_with(kMagic)) {
+    if (!text.starts_with(kCollectionHeader)) {
         result.reason = "not a reach-me collection";
         return result;
     }
-    std::string_view rest = text.substr(kMagic.size());
+    std::string_view rest = text.substr(kCollectionHeader.size());
     int lineNumber = 1;
     const auto nextLine = [&]() -> std::optional<std::string_view> {
         const std::size_t end = rest.find('\n');

@@ -1,5 +1,5 @@
-// The checksums against the published check values of each algorithm, so that
-// a file sealed by zlib's CRC-32 or by any FNV-1a reads as ours.
+// The checksums against check values of each algorithm (zlib's crc32 and the
+// published FNV-1a), so that files sealed before read as ours.
 #include "checksum/checksum.h"
 
 #include <QtTest>
@@ -21,6 +21,11 @@ private slots:
                                           << "06d5573923c6cdfc";
         QTest::newRow("bytes above 127") << QByteArray("\xff\x80\x00", 3) << "7a5a75b4"
                                          << "fad4091be587d31e";
+        QByteArray kilobyte; // eight bytes at a time, then the rest
+        for (int i = 0; i < 1000; ++i)
+            kilobyte += char(i * 31 % 256);
+        QTest::newRow("a kilobyte") << kilobyte << "91f43dec"
+                                    << "09706979cfee9f35";
     }
     void checkValues()
     {

@@ -216,8 +216,20 @@ bool HistoryFile::retry()
 
 bool HistoryFile::add(const GameRow &row)
 {
-    if (!m_writes && !follows(m_history, row)) {
-        // Shown only: a machine played here that the file does not hold.
+    if (!follows(m_history, row)) {
+        // Another machine's games: this history is kept as a past one, as on
+        // opening; one only shown begins again in memory.
+        const std::string reason = "the game history goes to game "
+            + std::to_string(m_history.rows().back().game) + ", then came game "
+            + std::to_string(row.game);
+        if (m_writes && startAgain()) {
+            m_status = Status::keptAside;
+            m_reason = reason;
+        } else if (m_writes) { // it cannot move: nothing more goes to it
+            m_writes = false;
+            m_status = Status::damagedNotMoved;
+            m_reason = reason;
+        }
         m_history = {};
         m_counter = {};
     }
@@ -235,8 +247,10 @@ bool HistoryFile::startAgain(const QDateTime &when)
         // Moved while open: nothing more goes to it.
         const safefile::KeptAside aside = safefile::keepAside(
             m_path, QStringLiteral("history.past-"), QStringLiteral(".csv"), when);
-        if (!aside.ok)
+        if (!aside.ok) {
+            m_error = aside.error;
             return false;
+        }
         m_asidePath = aside.path;
     }
     m_history = {};

@@ -55,11 +55,13 @@ public:
     {
         return m_writeError ? safefile::Status::saveFailed : m_status;
     }
-    // The errno of a failed write, or of notReadable and damagedNotMoved.
+    // The errno of a failed write, or of notReadable, damagedNotMoved and a
+    // startAgain that failed.
     int error() const { return m_writeError ? m_writeError : m_error; }
     bool writes() const { return m_writes; }
     QString filePath() const { return m_path; }
-    // Where the file before went (keptAside), and why (one line for the player).
+    // Where the file before went (keptAside, startAgain), and why (one line
+    // for the player).
     QString asidePath() const { return m_asidePath; }
     const std::string &reason() const { return m_reason; }
     // A last line a crash left half written was cut off on opening.
@@ -67,9 +69,11 @@ public:
     // Rows of history() not yet in the file.
     std::size_t unwritten() const { return m_history.rows().size() - m_fileRows; }
 
-    // The next game (any game when the history is empty): into the history
-    // and the counter, then written with the rows that wait. False when the
-    // file does not hold every row now; status() and error() say why.
+    // The next game: into the history and the counter, then written with the
+    // rows that wait. False when the file does not hold every row now;
+    // status() and error() say why. A game that does not follow the last (a
+    // machine replaced without startAgain) begins a new history, the one
+    // before kept as a past one (keptAside).
     bool add(const GameRow &row);
     // Writes the rows that wait.
     bool retry();
@@ -77,7 +81,8 @@ public:
     // A new machine in place of the one before (新しい台): this history is
     // kept as history.past-….csv (stamped `when`, as its calls' figures are)
     // and a new, empty one begun. False, keeping everything, when the file
-    // cannot be moved.
+    // cannot be moved (error() says why). Rows that still cannot be written
+    // are left out of both.
     bool startAgain(const QDateTime &when = QDateTime::currentDateTime());
 
 private:

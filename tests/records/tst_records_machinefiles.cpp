@@ -280,6 +280,23 @@ private slots:
         QCOMPARE(CollectionStore(dir.path() + "/again").status(), Status::freshStart);
     }
 
+    // A game that does not follow the history (a machine replaced without
+    // 新しい台) begins a new one; the one before is kept.
+    void gameThatDoesNotFollow()
+    {
+        QTemporaryDir dir;
+        const StateStore state(dir.path());
+        HistoryFile file(state, 0);
+        for (int game = 1; game <= 20; ++game)
+            QVERIFY(file.add(rowAt(game)));
+        QVERIFY(file.add(rowAt(1)));
+        QCOMPARE(file.status(), Status::keptAside);
+        QCOMPARE(file.reason(), "the game history goes to game 20, then came game 1");
+        QCOMPARE(contents(file.asidePath()), historyText(1, 20));
+        QCOMPARE(contents(state.history()), historyText(1, 1));
+        QCOMPARE(file.counter().games(), 1);
+    }
+
     // A program killed right after a game: once the game's saves have
     // landed everything reads back; killed at once, the history still holds
     // every game, with what the saved machine has not yet played kept aside.

@@ -63,6 +63,17 @@ std::uint32_t crc32(std::string_view bytes)
 
 std::string crc32Hex(std::string_view bytes) { return hex(crc32(bytes), 8); }
 
+void appendCrc32Seal(std::string &body)
+{
+    const std::string sum = crc32Hex(body);
+    body.append(kSealTag).append(sum) += '\n';
+}
+
+bool isCrc32Seal(std::string_view line, std::string_view body)
+{
+    return line.starts_with(kSealTag) && line.substr(kSealTag.size()) == crc32Hex(body);
+}
+
 std::uint64_t fnv1a64(std::string_view bytes)
 {
     std::uint64_t hash = 0xcbf29ce484222325u;

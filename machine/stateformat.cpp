@@ -14,8 +14,6 @@ namespace machine {
 
 namespace {
 
-constexpr std::string_view kEnd = "end ";
-
 std::string hex(std::uint64_t value, int digits)
 {
     std::array<char, 17> text {};
@@ -162,7 +160,7 @@ std::string writeState(const State &state)
     return out;
 }
 
-void sealState(std::string &body) { body += std::string(kEnd) + checksum::crc32Hex(body) + '\n'; }
+void sealState(std::string &body) { checksum::appendCrc32Seal(body); }
 
 ReadState readState(std::string_view text)
 {
@@ -211,10 +209,9 @@ ReadState readState(std::string_view text)
     }
     const std::size_t sealed = text.size() - rest.size();
     const auto end = nextLine();
-    if (!end || !end->starts_with(kEnd))
+    if (!end || !end->starts_with(checksum::kSealTag))
         return damaged(result, "cut short at " + where());
-    const auto sum = parseHex(end->substr(kEnd.size()), 8);
-    if (!sum || !rest.empty() || *sum != checksum::crc32(text.substr(0, sealed)))
+    if (!rest.empty() || !checksum::isCrc32Seal(*end, text.substr(0, sealed)))
         return damaged(result, "its checksum does not match");
     if (const std::string why = impossibility(result.state); !why.empty())
         return damaged(result, why);

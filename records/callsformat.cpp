@@ -2,6 +2,7 @@
 
 #include "checksum/checksum.h"
 #include "records/numbers.h"
+#include "records/sealedtext.h"
 
 #include <array>
 #include <optional>
@@ -10,9 +11,6 @@
 namespace records {
 
 namespace {
-
-constexpr std::string_view kVersion = "version ";
-constexpr std::string_view kEnd = "end ";
 
 using Figure = std::int64_t CallFigures::*;
 constexpr std::array<std::pair<std::string_view, Figure>, 5> kFigures { {
@@ -35,17 +33,13 @@ ReadCalls damaged(ReadCalls result, const std::string &why)
 
 std::string writeCalls(const CallFigures &figures)
 {
-    std::string out(kCallsHeader);
-    out += kVersion;
-    appendDecimal(out, kCallsFormatVersion);
-    out += '\n';
+    std::string out = sealedTextStart(kCallsHeader, kCallsFormatVersion);
     for (const auto &[key, figure] : kFigures) {
-        out += key;
-        out += ' ';
+        out.append(key) += ' ';
         appendDecimal(out, figures.*figure);
         out += '\n';
     }
-    out += std::string(kEnd) + checksum::crc32Hex(out) + '\n';
+    checksum::appendCrc32Seal(out);
     return out;
 }
 
@@ -56,52 +50,37 @@ ReadCalls readCalls(std::string_view text)
         result.reason = "not a file of the calls' figures";
         return result;
     }
-    std::string_view rest = text.substr(kCallsHeader.size());
-    int lineNumber = 1;
-    const auto nextLine = [&]() -> std::optional<std::string_view> {
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        ++lineNumber;
-        return line;
-    };
-
-    // The version comes first, so that a later format may change all the rest.
-    const auto versionLine = nextLine();
-    const auto version = versionLine && versionLine->starts_with(kVersion)
-        ? parseDecimal<int>(versionLine->substr(kVersion.size()))
-        : std::nullopt;
-    if (!version || *version < 1)
+    SealedText lines(text, kCallsHeader);
+    const auto version = lines.version();
+    if (!version)
         return damaged(result, "no format version");
     result.version = *version;
     if (*version > kCallsFormatVersion) {
         result.outcome = ReadCalls::Outcome::newerVersion;
-        result.reason = "the calls' figures are from a newer version of the program (format "
-            + std::to_string(*version) + "; this one reads format "
-            + std::to_string(kCallsFormatVersion) + ")";
+        result.reason = newerVersionReason("the calls' figures are", *version, kCallsFormatVersion);
         return result;
     }
 
+    const auto cutShort = [&] {
+        return damaged(result, "cut short at line " + std::to_string(lines.lineNumber() + 1));
+    };
     for (const auto &[key, figure] : kFigures) {
-        const auto line = nextLine();
+        const auto line = lines.next();
         if (!line)
-            return damaged(result, "cut short at line " + std::to_string(lineNumber + 1));
+            return cutShort();
         const auto value
             = line->size() > key.size() && line->starts_with(key) && (*line)[key.size()] == ' '
             ? parseDecimal(line->substr(key.size() + 1))
             : std::nullopt;
         if (!value)
-            return damaged(
-                result, "line " + std::to_string(lineNumber) + " should be " + std::string(key));
+            return damaged(result,
+                "line " + std::to_string(lines.lineNumber()) + " should be " + std::string(key));
         result.figures.*figure = *value;
     }
-    const std::size_t sealed = text.size() - rest.size();
-    const auto end = nextLine();
-    if (!end || !end->starts_with(kEnd))
-        return damaged(result, "cut short at line " + std::to_string(lineNumber + 1));
-    if (!rest.empty() || end->substr(kEnd.size()) != checksum::crc32Hex(text.substr(0, sealed)))
+    const auto end = lines.next();
+    if (!end || !end->starts_with(checksum::kSealTag))
+        return cutShort();
+    if (!lines.sealedBy(*end))
         return damaged(result, "its checksum does not match");
     if (result.figures.timedCalls > result.figures.right)
         return damaged(result, "more timed calls than right calls");

@@ -2,6 +2,7 @@
 
 #include "checksum/checksum.h"
 #include "records/numbers.h"
+#include "records/sealedtext.h"
 
 #include <array>
 #include <optional>
@@ -10,9 +11,7 @@ namespace records {
 
 namespace {
 
-constexpr std::string_view kVersion = "version ";
 constexpr std::string_view kPattern = "pattern ";
-constexpr std::string_view kEnd = "end ";
 constexpr std::size_t kPatternWords = 8; // cells L C R, count, first game and time, last
 
 template <typename T> void appendWord(std::string &out, T value)
@@ -69,11 +68,8 @@ ReadCollection damaged(ReadCollection result, const std::string &why)
 
 std::string writeCollection(const ReachMeCollection &collection)
 {
-    std::string out(kCollectionHeader);
+    std::string out = sealedTextStart(kCollectionHeader, kCollectionFormatVersion);
     out.reserve(64 + 56 * static_cast<std::size_t>(collection.collected()));
-    out += kVersion;
-    appendDecimal(out, kCollectionFormatVersion);
-    out += '\n';
     for (const int index : collectablePatterns()) {
         const judge::Pattern p = judge::patternAt(index);
         const CollectedPattern &c = collection.at(p);
@@ -88,14 +84,11 @@ std::string writeCollection(const ReachMeCollection &collection)
             appendWord(out, n);
         out += '\n';
     }
-    sealCollection(out);
+    checksum::appendCrc32Seal(out);
     return out;
 }
 
-void sealCollection(std::string &body)
-{
-    body += std::string(kEnd) + checksum::crc32Hex(body) + '\n';
-}
+void sealCollection(std::string &body) { checksum::appendCrc32Seal(body); }
 
 ReadCollection readCollection(std::string_view text)
 {
@@ -104,48 +97,31 @@ ReadCollection readCollection(std::string_view text)
         result.reason = "not a reach-me collection";
         return result;
     }
-    std::string_view rest = text.substr(kCollectionHeader.size());
-    int lineNumber = 1;
-    const auto nextLine = [&]() -> std::optional<std::string_view> {
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        ++lineNumber;
-        return line;
-    };
-
-    // The version comes first, so that a later format may change all the rest.
-    const auto versionLine = nextLine();
-    const auto version = versionLine && versionLine->starts_with(kVersion)
-        ? parseDecimal<int>(versionLine->substr(kVersion.size()))
-        : std::nullopt;
-    if (!version || *version < 1)
+    SealedText lines(text, kCollectionHeader);
+    const auto version = lines.version();
+    if (!version)
         return damaged(result, "no format version");
     result.version = *version;
     if (*version > kCollectionFormatVersion) {
         result.outcome = ReadCollection::Outcome::newerVersion;
-        result.reason = "the reach-me collection is from a newer version of the program (format "
-            + std::to_string(*version) + "; this one reads format "
-            + std::to_string(kCollectionFormatVersion) + ")";
+        result.reason
+            = newerVersionReason("the reach-me collection is", *version, kCollectionFormatVersion);
         return result;
     }
 
     int lastIndex = -1;
     while (true) {
-        const std::size_t lineStart = text.size() - rest.size();
-        const auto line = nextLine();
+        const auto line = lines.next();
         if (!line)
-            return damaged(result, "cut short at line " + std::to_string(lineNumber + 1));
-        if (line->starts_with(kEnd)) {
-            if (!rest.empty()
-                || line->substr(kEnd.size()) != checksum::crc32Hex(text.substr(0, lineStart)))
+            return damaged(result, "cut short at line " + std::to_string(lines.lineNumber() + 1));
+        if (line->starts_with(checksum::kSealTag)) {
+            if (!lines.sealedBy(*line))
                 return damaged(result, "its checksum does not match");
             break;
         }
         if (!readPattern(*line, lastIndex, result.collection))
-            return damaged(result, "line " + std::to_string(lineNumber) + " is not a pattern");
+            return damaged(
+                result, "line " + std::to_string(lines.lineNumber()) + " is not a pattern");
     }
     result.outcome = ReadCollection::Outcome::read;
     return result;

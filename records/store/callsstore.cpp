@@ -2,6 +2,7 @@
 
 #include "records/callsformat.h"
 #include "records/store/machinefiles.h"
+#include "records/store/verdict.h"
 #include "safefile/keepaside.h"
 #include "safefile/reading.h"
 
@@ -9,21 +10,6 @@
 #include <QFileInfo>
 
 namespace records {
-
-namespace {
-
-safefile::Verdict verdictOf(ReadCalls::Outcome outcome)
-{
-    switch (outcome) {
-    case ReadCalls::Outcome::read: return safefile::Verdict::ours;
-    case ReadCalls::Outcome::notOurs: return safefile::Verdict::notOurs;
-    case ReadCalls::Outcome::damaged: return safefile::Verdict::damaged;
-    case ReadCalls::Outcome::newerVersion: return safefile::Verdict::newerVersion;
-    }
-    return safefile::Verdict::damaged;
-}
-
-} // namespace
 
 CallsStore::CallsStore(const safefile::Store &beside)
     : m_besideStatus(beside.status())

@@ -1,25 +1,11 @@
 #include "records/store/collectionstore.h"
 
 #include "records/collectionformat.h"
+#include "records/store/verdict.h"
 
 #include <QStandardPaths>
 
 namespace records {
-
-namespace {
-
-safefile::Verdict verdictOf(ReadCollection::Outcome outcome)
-{
-    switch (outcome) {
-    case ReadCollection::Outcome::read: return safefile::Verdict::ours;
-    case ReadCollection::Outcome::notOurs: return safefile::Verdict::notOurs;
-    case ReadCollection::Outcome::damaged: return safefile::Verdict::damaged;
-    case ReadCollection::Outcome::newerVersion: return safefile::Verdict::newerVersion;
-    }
-    return safefile::Verdict::damaged;
-}
-
-} // namespace
 
 safefile::FileKind CollectionStore::fileKind()
 {

@@ -214,40 +214,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(QDir(folder).filePath(machinefiles::calls().lockName)));
     }
 
-    // The calls' file as found: read, kept aside when damaged, left alone
-    // (and never saved over) when newer.
-    void callsFileFound_data()
-    {
-        QTest::addColumn<QByteArray>("found");
-        QTest::addColumn<Status>("status");
-        const QByteArray good = QByteArray::fromStdString(writeCalls(figuresAfter(8)));
-        QTest::newRow("good") << good << Status::loaded;
-        QTest::newRow("damaged") << good.left(30) << Status::keptAside;
-        QTest::newRow("newer") << QByteArray("reachme bonus calls\nversion 9\n")
-                               << Status::newerVersion;
-    }
-    void callsFileFound()
-    {
-        QFETCH(QByteArray, found);
-        QFETCH(Status, status);
-        QTemporaryDir dir;
-        const StateStore state(dir.path());
-        const QString path = QDir(state.folder()).filePath(machinefiles::calls().fileName);
-        QVERIFY(safefile::writeWhole(path, found).ok);
-        CallsStore calls(state);
-        QCOMPARE(calls.status(), status);
-        QCOMPARE(calls.figures(), status == Status::loaded ? figuresAfter(8) : CallFigures {});
-        QCOMPARE(calls.reason().empty(), status == Status::loaded);
-        calls.save(figuresAfter(9));
-        calls.flush();
-        if (status == Status::keptAside)
-            QCOMPARE(contents(calls.asidePath()), found);
-        QCOMPARE(contents(path),
-            status == Status::newerVersion
-                ? found
-                : QByteArray::fromStdString(writeCalls(figuresAfter(9))));
-    }
-
     // 新しい台: the machine before's history and figures are kept side by
     // side, both begin again, and the collection is left as it is.
     void newMachine()
@@ -277,7 +243,6 @@ private slots:
         QCOMPARE(contents(records.calls().filePath()), QByteArray::fromStdString(writeCalls({})));
         QVERIFY(records.gameEnded(rowAt(1), figuresAfter(1)));
         QCOMPARE(contents(collection.filePath()), collected);
-        QCOMPARE(CollectionStore(dir.path() + "/again").status(), Status::freshStart);
     }
 
     // A game that does not follow the history (a machine replaced without

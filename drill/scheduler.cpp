@@ -75,6 +75,19 @@ int Scheduler::randomOf(const std::vector<int> &patterns)
     return patterns[pick(m_random)];
 }
 
+// The patterns to ask first that are still new, but `skip`.
+std::vector<int> Scheduler::newFirst(int skip) const
+{
+    std::vector<int> first;
+    if (m_first.none())
+        return first;
+    for (const int i : m_pool)
+        if (i != skip && m_first.test(static_cast<std::size_t>(i))
+            && m_progress.patterns[static_cast<std::size_t>(i)].box == 0)
+            first.push_back(i);
+    return first;
+}
+
 int Scheduler::pickWeakness()
 {
     const int last = m_current && m_pool.size() > 1 ? indexOf(*m_current) : -1;
@@ -144,6 +157,8 @@ int Scheduler::pickWeakness()
                 : 1;
     if (std::ranges::any_of(weights, [](int w) { return w > 0; })
         && (learning < kLearning || nearest < 0)) {
+        if (const std::vector<int> first = newFirst(last); !first.empty())
+            return randomOf(first);
         std::discrete_distribution<std::size_t> category(weights.begin(), weights.end());
         return randomOf(fresh[category(m_random)]);
     }
@@ -159,7 +174,8 @@ judge::Pattern Scheduler::next()
 {
     int index;
     if (m_mode == Mode::play) {
-        index = randomOf(m_pool);
+        const std::vector<int> first = newFirst(m_current ? indexOf(*m_current) : -1);
+        index = randomOf(first.empty() ? m_pool : first);
         m_currentWasDue = isDue(index);
     } else {
         index = pickWeakness();

@@ -20,6 +20,12 @@
 //
 // Both modes record every answer; a right answer moves a pattern up a box
 // only if it was due (or new).
+//
+// Patterns to ask first (setFirst: the reach-me patterns the player met in
+// play): while one of them in the chosen categories has never been answered,
+// a new pattern is drawn among those alone — in 実戦 every question, in
+// 苦手克服 whenever step 2 brings a new pattern, so patterns due still come
+// before them and the learning stays spaced.
 #pragma once
 
 #include "drill/lookalikes.h"
@@ -88,6 +94,8 @@ public:
     // Narrows both modes to these categories; a set naming none means all nine.
     void setCategories(const CategorySet &categories);
     CategorySet categories() const { return m_categories; }
+    // Patterns asked before the other new ones (see above); none by default.
+    void setFirst(const judge::PatternSet &patterns) { m_first = patterns; }
 
     // Picks the next pattern and remembers it as the one asked.
     judge::Pattern next();
@@ -107,6 +115,7 @@ public:
 private:
     int pickWeakness();
     int randomOf(const std::vector<int> &patterns);
+    std::vector<int> newFirst(int skip) const;
 
     Progress &m_progress;
     std::mt19937_64 m_random;
@@ -114,6 +123,7 @@ private:
     Mode m_mode = Mode::weakness;
     CategorySet m_categories;
     std::vector<int> m_pool; // allowed patterns, by index
+    judge::PatternSet m_first;
     std::optional<judge::Pattern> m_current;
     bool m_currentWasDue = false;
     bool m_answered = true;

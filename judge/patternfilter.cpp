@@ -126,6 +126,8 @@ bool PatternFilter::accepts(const Pattern &pattern, Code code) const
         return false;
     if (search.kind == SearchQuery::Kind::code && search.code != code)
         return false;
+    if (among && !among->test(std::size_t(patternIndex(pattern))))
+        return false;
     if (search.kind == SearchQuery::Kind::cells) {
         const int cells[3] = { pattern.left, pattern.centre, pattern.right };
         for (std::size_t i = 0; i < search.cells.size(); ++i)

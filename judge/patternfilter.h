@@ -1,6 +1,6 @@
 // Which patterns a chart shows: filters by category, result, the symbol at
-// any of the nine places and a search text, combined; and the patterns that
-// pass, grouped by result.
+// any of the nine places, a search text and a set of patterns given by the
+// caller, combined; and the patterns that pass, grouped by result.
 #pragma once
 
 #include "judge/categories.h"
@@ -29,6 +29,9 @@ struct SearchQuery {
 // "j4".
 SearchQuery parseSearch(std::string_view utf8);
 
+// Patterns by patternIndex.
+using PatternSet = std::bitset<kPatterns>;
+
 struct PatternFilter {
     // Empty sets pass everything.
     std::bitset<kCategoryCount + 1> categories; // by number(Category)
@@ -36,6 +39,8 @@ struct PatternFilter {
     // The symbol wanted at [row][reel], rows top, middle, bottom.
     std::array<std::array<std::optional<Symbol>, kReels>, 3> places {};
     SearchQuery search;
+    // When given, only the patterns in it pass (the chart's 実戦で見た).
+    std::optional<PatternSet> among;
 
     bool accepts(const Pattern &pattern, Code code) const;
 };

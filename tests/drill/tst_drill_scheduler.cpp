@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 using drill::CategorySet;
 using judge::Category;
@@ -288,6 +289,56 @@ private slots:
         qInfo("chi-square %.0f over %d patterns, critical %.0f", chi2, bins, critical);
         QVERIFY(chi2 < critical);
         QVERIFY(chi2 > df - 3.09 * std::sqrt(2 * df)); // not suspiciously even
+    }
+
+    // The patterns met in play come first while any of them is new; then the
+    // others come as before.
+    void metInPlayComeFirst_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<CategorySet>("categories");
+        QTest::addColumn<bool>("inPool"); // the met patterns lie in the categories
+        const int play = int(drill::Mode::play), weakness = int(drill::Mode::weakness);
+        QTest::newRow("実戦, all") << play << CategorySet {} << true;
+        QTest::newRow("苦手克服, all") << weakness << CategorySet {} << true;
+        QTest::newRow("実戦, リーチ目 BIG and misses") << play << setOf({ 2, 8 }) << true;
+        QTest::newRow("苦手克服, others only") << weakness << setOf({ 5, 6 }) << false;
+    }
+    void metInPlayComeFirst()
+    {
+        QFETCH(int, mode);
+        QFETCH(CategorySet, categories);
+        QFETCH(bool, inPool);
+        judge::PatternSet met;
+        for (int i = 0; i < drill::kPatternCount; i += 40)
+            if (drill::categoryAt(i) == Category::reachBig)
+                met.set(static_cast<std::size_t>(i));
+        const int metCount = inPool ? int(met.count()) : 0;
+        QVERIFY(met.count() > 10);
+
+        FakeClock clock;
+        drill::Progress progress;
+        drill::Scheduler scheduler(progress, 5, clock.clock());
+        scheduler.setMode(drill::Mode(mode));
+        scheduler.setCategories(categories);
+        scheduler.setFirst(met);
+        Player player;
+        std::set<int> asked;
+        int metAsked = 0;
+        for (int q = 0; q < metCount * 4 + 60; ++q) {
+            const judge::Pattern p = scheduler.next();
+            const int i = drill::indexOf(p);
+            if (asked.insert(i).second) {
+                // A pattern asked for the first time is a met one until all
+                // of them have come.
+                QCOMPARE(met.test(static_cast<std::size_t>(i)), metAsked < metCount);
+                metAsked += met.test(static_cast<std::size_t>(i)) ? 1 : 0;
+            }
+            player.answer(scheduler, p);
+            clock.now += 5;
+        }
+        QCOMPARE(metAsked, metCount);
+        QVERIFY(int(asked.size()) > metCount);
     }
 };
 

@@ -146,6 +146,48 @@ private slots:
         QVERIFY(!filters.searchHint()->isVisible());
     }
 
+    // 実戦で見た shows the patterns met in play, まだ見ていない the others that
+    // can be collected; it combines with the other filters, and a pattern met
+    // while it is chosen comes in (or goes) at once.
+    void seenInPlay_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after"); // once one more is met
+        QTest::newRow("すべて") << 0 << "" << judge::kPatterns << judge::kPatterns;
+        QTest::newRow("実戦で見た") << 1 << "" << 2 << 3;
+        QTest::newRow("まだ見ていない") << 2 << "" << 3 << 2;
+        QTest::newRow("実戦で見た, left cell 1") << 1 << "1" << 1 << 1;
+    }
+    void seenInPlay()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, search);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        // Of five patterns that can be collected, two met.
+        const std::array<judge::Pattern, 5> patterns { { { 1, 1, 1 }, { 3, 2, 14 }, { 5, 6, 7 },
+            { 8, 8, 8 }, { 21, 1, 2 } } };
+        judge::PatternSet collectable, seen;
+        for (const judge::Pattern &p : patterns)
+            collectable.set(std::size_t(judge::patternIndex(p)));
+        seen.set(std::size_t(judge::patternIndex(patterns[0])));
+        seen.set(std::size_t(judge::patternIndex(patterns[1])));
+        ui::FilterPanel &filters = *m_window->filters();
+        QCOMPARE(filters.seenBox()->accessibleName(), QStringLiteral("実戦で見た出目"));
+        m_window->setSeenPatterns(seen, collectable);
+        filters.searchField()->setText(search);
+        filters.seenBox()->setCurrentIndex(choice);
+        QCOMPARE(m_window->model()->shownCount(), before);
+        seen.set(std::size_t(judge::patternIndex(patterns[2])));
+        m_window->setSeenPatterns(seen, collectable);
+        QCOMPARE(m_window->model()->shownCount(), after);
+        filters.clear();
+        QCOMPARE(filters.seenBox()->currentIndex(), 0);
+        QCOMPARE(m_window->model()->shownCount(), judge::kPatterns);
+    }
+
     // Each cell is the 65 strip rows below 65 × n, from the column the reel
     // window opens onto, 95 pixels wide; a sharp picture gives sharp cells.
     void cellsAreCutFromTheStrip_data()

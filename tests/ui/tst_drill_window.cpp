@@ -10,10 +10,12 @@
 #include "ui/drill/drilltexts.h"
 #include "ui/drill/drillwindow.h"
 #include "ui/drill/patternview.h"
+#include "ui/drill/settingsdialog.h"
 #include "ui/drill/statisticsdialog.h"
 #include "ui_testpictures.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -433,6 +435,47 @@ private slots:
         QCOMPARE(m_window->scheduler().mode(), drill::Mode::play);
         QCOMPARE(m_window->scheduler().categories(), reachMe);
         QVERIFY(judge::isReachMe(categoryOf(m_window->currentPattern())));
+    }
+
+    // With the option on, the reach-me patterns met in play are asked before
+    // any other new pattern; off, they are not preferred. The dialog offers
+    // it and the choice is kept.
+    void metInPlayComeFirst_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+    void metInPlayComeFirst()
+    {
+        QFETCH(bool, option);
+        judge::PatternSet met;
+        for (const judge::Pattern p : { judge::Pattern { 3, 2, 14 }, judge::Pattern { 5, 9, 1 },
+                 judge::Pattern { 17, 4, 20 } })
+            met.set(std::size_t(judge::patternIndex(p)));
+        ui::DrillSettings chosen;
+        chosen.metInPlayFirst = option;
+        ui::SettingsDialog dialog(chosen);
+        auto *box = dialog.findChild<QCheckBox *>(QStringLiteral("metInPlayFirst"));
+        QVERIFY(box && box->text().startsWith(QStringLiteral("実戦で見たリーチ目を先に出す")));
+        QCOMPARE(box->isChecked(), option);
+        QCOMPARE(dialog.settings(), chosen);
+
+        m_window.reset();
+        m_window = makeWindow(m_folder->path());
+        m_window->applySettings(chosen);
+        m_window->setMetInPlay(met); // before the window shows, as the program gives it
+        const auto isMet
+            = [&met](judge::Pattern p) { return met.test(std::size_t(judge::patternIndex(p))); };
+        for (int question = 0; question < 4; ++question) {
+            const judge::Pattern p = m_window->currentPattern();
+            QCOMPARE(isMet(p), option && question < 3);
+            m_window->answer(judge::number(categoryOf(p)));
+            m_window->nextPattern();
+        }
+        m_window.reset();
+        m_window = makeWindow(m_folder->path());
+        QCOMPARE(m_window->settings().metInPlayFirst, option);
     }
 
     void statisticsAndReset_data()

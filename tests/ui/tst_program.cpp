@@ -6,6 +6,8 @@
 #include "ui/app/program.h"
 #include "ui/app/singleinstance.h"
 #include "ui/app/windowplacement.h"
+#include "ui/chart/chartmodel.h"
+#include "ui/chart/chartview.h"
 #include "ui/classic/classiclook.h"
 #include "ui/classic/helpwindow.h"
 #include "ui/classic/lifetime.h"
@@ -92,7 +94,11 @@ private slots:
                                << int(ui::WindowRequest::chart) << -1;
         QTest::newRow("drill") << QStringList { "reachme", "--drill" }
                                << int(ui::WindowRequest::drill) << -1;
+        QTest::newRow("collection") << QStringList { "reachme", "--collection" }
+                                    << int(ui::WindowRequest::collection) << -1;
         QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
+        QTest::newRow("chart and collection")
+            << QStringList { "reachme", "--collection", "--chart" } << none << 2;
         QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
         QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
         QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
@@ -221,6 +227,8 @@ private slots:
                 << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
             QTest::addRow("Ctrl+T in %s", qPrintable(from))
                 << from << int(Qt::Key_T) << QStringLiteral("練習");
+            QTest::addRow("Ctrl+M in %s", qPrintable(from))
+                << from << int(Qt::Key_M) << QStringLiteral("リーチ目コレクション");
         }
     }
 
@@ -246,14 +254,48 @@ private slots:
             main->controller().Cmsousa_Click();
             press(main->helpWindow(reel::HelpWindow::Fsousa));
         }
-        QWidget *opened
-            = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
+        QWidget *opened = key == Qt::Key_L ? started.program.chartWindow()
+            : key == Qt::Key_T             ? started.program.drillWindow()
+                                           : started.program.collectionWindow();
         QVERIFY(opened);
         QCOMPARE(opened->windowTitle(), title);
         QTRY_VERIFY(opened->isVisible());
         // The main window is as it was: no focus moved inside it.
         QCOMPARE(main->focusWidget(), focused);
         QVERIFY(started.exits.isEmpty());
+    }
+
+    // The main window's menu offers every window, the collection last; it
+    // opens beside the main window, and Enter on a pattern there puts the
+    // reels on it, as the chart does.
+    void collectionFromTheMenuToTheReels()
+    {
+        StartedProgram started;
+        QVERIFY(started.start());
+        ui::MainWindow *main = started.program.mainWindow();
+        auto *menu = main->findChild<ui::ContextMenu *>();
+        QVERIFY(menu);
+        QStringList texts;
+        for (const QAction *action : menu->menu()->actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList { "リーチ目表…", "練習…", "リーチ目コレクション…" }));
+        QCOMPARE(menu->menu()->actions().back(), started.program.collectionAction());
+
+        started.program.collectionAction()->trigger();
+        QWidget *window = started.program.collectionWindow();
+        QVERIFY(window);
+        QTRY_VERIFY(window->isVisible());
+        auto *view = window->findChild<ui::ChartView *>();
+        const QModelIndex j05 = view->model()->index(2, 0);
+        const QModelIndex pattern = view->model()->index(0, 0, j05);
+        const auto p = pattern.data(ui::ChartModel::patternRole).value<judge::Pattern>();
+        view->setCurrentIndex(pattern);
+        QTest::keyClick(view, Qt::Key_Return);
+        const reel::WindowFields &fields = main->controller().fields();
+        QCOMPARE((std::array<int, 3> { fields.r1jyoudan, fields.r2jyoudan, fields.r3jyoudan }),
+            (std::array { p.left, p.centre, p.right }));
+        started.program.open(ui::WindowRequest::collection);
+        QCOMPARE(started.program.collectionWindow(), window);
     }
 
     void placesAreSavedOnTheWayOut()

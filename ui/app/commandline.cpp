@@ -27,7 +27,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "there is one."));
     const QCommandLineOption drill(QStringLiteral("drill"),
         QStringLiteral("Open the drill (練習), in the running program if there is one."));
-    parser.addOptions({ chart, drill });
+    const QCommandLineOption collection(QStringLiteral("collection"),
+        QStringLiteral("Open the reach-me patterns collected in play (リーチ目コレクション), in "
+                       "the running program if there is one."));
+    parser.addOptions({ chart, drill, collection });
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -40,8 +43,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.message = QStringLiteral("%1 %2\n").arg(
             QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
         result.exitStatus = 0;
-    } else if (parser.isSet(chart) && parser.isSet(drill)) {
-        result.message = QStringLiteral("--chart and --drill cannot be given together.\n");
+    } else if (int(parser.isSet(chart)) + int(parser.isSet(drill)) + int(parser.isSet(collection))
+        > 1) {
+        result.message
+            = QStringLiteral("Only one of --chart, --drill and --collection can be given.\n");
         result.exitStatus = 2;
     } else if (!parser.positionalArguments().isEmpty()) {
         result.message = QStringLiteral("Unexpected argument: %1\n")
@@ -51,6 +56,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.request = WindowRequest::chart;
     } else if (parser.isSet(drill)) {
         result.request = WindowRequest::drill;
+    } else if (parser.isSet(collection)) {
+        result.request = WindowRequest::collection;
     }
     return result;
 }
@@ -60,6 +67,7 @@ QByteArray requestName(WindowRequest request)
     switch (request) {
     case WindowRequest::chart: return "chart";
     case WindowRequest::drill: return "drill";
+    case WindowRequest::collection: return "collection";
     case WindowRequest::none: break;
     }
     return "none";
@@ -71,6 +79,8 @@ WindowRequest requestFromName(const QByteArray &name)
         return WindowRequest::chart;
     if (name == "drill")
         return WindowRequest::drill;
+    if (name == "collection")
+        return WindowRequest::collection;
     return WindowRequest::none;
 }
 

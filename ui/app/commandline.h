@@ -1,5 +1,5 @@
-// The program's command line: --chart and --drill open those windows beside
-// the main window (or in the program already running).
+// The program's command line: --chart, --drill and --collection open those
+// windows beside the main window (or in the program already running).
 #pragma once
 
 #include "ui/app/program.h"

@@ -6,6 +6,8 @@
 #include "ui/chart/chartwindow.h"
 #include "ui/classic/mainwindow.h"
 #include "ui/classic/titlewindow.h"
+#include "ui/collection/collectionkeeper.h"
+#include "ui/collection/collectionwindow.h"
 #include "ui/drill/drillwindow.h"
 
 #include <QAction>
@@ -52,19 +54,29 @@ Program::~Program()
 {
     delete m_chart.data();
     delete m_drill.data();
+    delete m_collectionWindow.data();
     delete m_main.data();
 }
 
 MainWindow *Program::mainWindow() const { return m_main; }
 QWidget *Program::chartWindow() const { return m_chart; }
 QWidget *Program::drillWindow() const { return m_drill; }
+QWidget *Program::collectionWindow() const { return m_collectionWindow; }
+
+CollectionKeeper &Program::collection()
+{
+    if (!m_collection)
+        m_collection = std::make_unique<CollectionKeeper>(
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return *m_collection;
+}
 
 void Program::start(WindowRequest request)
 {
     m_pending = request;
     auto *title = new TitleWindow([this] { openMainWindow(); }, [this] { m_lifetime.end(0); });
     // Asked for at the title window, the chart or the drill opens after it.
-    title->addActions({ m_chartAction, m_drillAction });
+    title->addActions({ m_chartAction, m_drillAction, m_collectionAction });
     title->showCentred();
 }
 
@@ -77,8 +89,8 @@ bool Program::openMainWindow()
     }
     m_main = new MainWindow(m_pictures, &m_lifetime);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
-    m_main->addActions({ m_chartAction, m_drillAction });
-    new ContextMenu(m_main, { m_chartAction, m_drillAction });
+    m_main->addActions({ m_chartAction, m_drillAction, m_collectionAction });
+    new ContextMenu(m_main, { m_chartAction, m_drillAction, m_collectionAction });
     m_main->showCentred();
     const WindowRequest pending = std::exchange(m_pending, WindowRequest::none);
     open(pending);
@@ -96,12 +108,15 @@ void Program::open(WindowRequest request)
     }
     if (request == WindowRequest::chart)
         openChart();
+    else if (request == WindowRequest::collection)
+        openCollection();
     else
         openDrill();
 }
 
-// The chart and the drill are reached without a control of the main window's
-// own: a right-click menu and shortcuts that work in every window.
+// The chart, the drill and the collection are reached without a control of
+// the main window's own: a right-click menu and shortcuts that work in every
+// window.
 void Program::makeProgramActions()
 {
     m_chartAction = new QAction(QStringLiteral("リーチ目表…"), this);
@@ -112,23 +127,39 @@ void Program::makeProgramActions()
     m_drillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     m_drillAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_drillAction, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
+    m_collectionAction = new QAction(QStringLiteral("リーチ目コレクション…"), this);
+    m_collectionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_collectionAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(
+        m_collectionAction, &QAction::triggered, this, [this] { open(WindowRequest::collection); });
+}
+
+ChartWindow::PatternHandler Program::reelsOfMainWindow()
+{
+    return [this](judge::Pattern pattern) {
+        QString refusal;
+        // Putting the reels on a pattern runs the main window's own
+        // judgement: a run-time error there ends the program as a button's
+        // would.
+        m_lifetime.run([&] {
+            if (m_main)
+                refusal = reelsHandler(m_main->controller())(pattern);
+        });
+        return refusal;
+    };
 }
 
 void Program::openChart()
 {
     if (!m_chart) {
         auto *chart = new ChartWindow(m_pictures);
-        chart->setPatternHandler([this](judge::Pattern pattern) {
-            QString refusal;
-            // Putting the reels on a pattern runs the main window's own
-            // judgement: a run-time error there ends the program as a
-            // button's would.
-            m_lifetime.run([&] {
-                if (m_main)
-                    refusal = reelsHandler(m_main->controller())(pattern);
-            });
-            return refusal;
-        });
+        chart->setPatternHandler(reelsOfMainWindow());
+        // 実戦で見た / まだ見ていない follow the collection.
+        const auto feed = [this, chart] {
+            chart->setSeenPatterns(m_collection->collected(), CollectionKeeper::collectable());
+        };
+        connect(&collection(), &CollectionKeeper::changed, chart, feed);
+        feed();
         new PlaceKeeper(chart, "chart");
         restoreWindowPlace(chart, "chart", m_main);
         m_chart = chart;
@@ -144,11 +175,27 @@ void Program::openDrill()
         auto *drill = new DrillWindow(
             m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         drill->setAttribute(Qt::WA_DeleteOnClose);
+        // Its option to ask the reach-me patterns met in play first.
+        const auto feed = [this, drill] { drill->setMetInPlay(m_collection->collected()); };
+        connect(&collection(), &CollectionKeeper::changed, drill, feed);
+        feed();
         new PlaceKeeper(drill, "drill");
         restoreWindowPlace(drill, "drill", m_main);
         m_drill = drill;
     }
     raise(m_drill);
+}
+
+void Program::openCollection()
+{
+    if (!m_collectionWindow) {
+        auto *window = new CollectionWindow(m_pictures, collection());
+        window->setPatternHandler(reelsOfMainWindow());
+        new PlaceKeeper(window, "collection");
+        restoreWindowPlace(window, "collection", m_main);
+        m_collectionWindow = window;
+    }
+    raise(m_collectionWindow);
 }
 
 void Program::savePlaces()
@@ -157,6 +204,8 @@ void Program::savePlaces()
         saveWindowPlace(m_chart, "chart");
     if (m_drill)
         saveWindowPlace(m_drill, "drill");
+    if (m_collectionWindow)
+        saveWindowPlace(m_collectionWindow, "collection");
 }
 
 void Program::raise(QWidget *window)

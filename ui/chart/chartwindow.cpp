@@ -88,6 +88,12 @@ ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::setPatternHandler(PatternHandler handler) { m_handler = std::move(handler); }
 
+void ChartWindow::setSeenPatterns(
+    const judge::PatternSet &seen, const judge::PatternSet &collectable)
+{
+    m_filters->setSeenPatterns(seen, collectable);
+}
+
 void ChartWindow::applyFilter()
 {
     m_model->setFilter(m_filters->filter());
@@ -96,20 +102,24 @@ void ChartWindow::applyFilter()
         QStringLiteral("%1 / %2 通り").arg(m_model->shownCount()).arg(judge::kPatterns));
 }
 
-void ChartWindow::choosePattern(judge::Pattern pattern)
+void choosePatternFor(
+    const ChartWindow::PatternHandler &handler, judge::Pattern pattern, QStatusBar *bar)
 {
-    if (!m_handler) {
-        statusBar()->showMessage(
-            QStringLiteral("メイン画面がないので移せません。"), kMessageMilliseconds);
+    if (!handler) {
+        bar->showMessage(QStringLiteral("メイン画面がないので移せません。"), kMessageMilliseconds);
         return;
     }
-    const QString refusal = m_handler(pattern);
+    const QString refusal = handler(pattern);
     if (refusal.isEmpty())
-        statusBar()->showMessage(
-            QStringLiteral("リールを %1 に合わせました。").arg(cellsText(pattern)),
+        bar->showMessage(QStringLiteral("リールを %1 に合わせました。").arg(cellsText(pattern)),
             kMessageMilliseconds);
     else
-        statusBar()->showMessage(refusal, kMessageMilliseconds);
+        bar->showMessage(refusal, kMessageMilliseconds);
+}
+
+void ChartWindow::choosePattern(judge::Pattern pattern)
+{
+    choosePatternFor(m_handler, pattern, statusBar());
 }
 
 void ChartWindow::chooseOnlyPattern()

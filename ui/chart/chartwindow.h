@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPagedPaintDevice;
+class QStatusBar;
 
 namespace ui {
 
@@ -31,6 +32,8 @@ public:
     ~ChartWindow() override;
 
     void setPatternHandler(PatternHandler handler);
+    // For the filter 実戦で見た / まだ見ていない (see FilterPanel).
+    void setSeenPatterns(const judge::PatternSet &seen, const judge::PatternSet &collectable);
 
     ChartModel *model() const { return m_model; }
     ChartView *view() const { return m_view; }
@@ -60,5 +63,10 @@ private:
     QLabel *m_count;
     PatternHandler m_handler;
 };
+
+// Hands a chosen pattern to the handler and says in the status bar what came
+// of it: the chart's way to the reels, for every window that lists patterns.
+void choosePatternFor(
+    const ChartWindow::PatternHandler &handler, judge::Pattern pattern, QStatusBar *bar);
 
 } // namespace ui

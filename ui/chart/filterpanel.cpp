@@ -27,6 +27,7 @@ FilterPanel::FilterPanel(QWidget *parent)
     , m_hint(new QLabel(this))
     , m_category(new QComboBox(this))
     , m_result(new QComboBox(this))
+    , m_seen(new QComboBox(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -61,8 +62,14 @@ FilterPanel::FilterPanel(QWidget *parent)
     m_result->setAccessibleName(QStringLiteral("結果"));
     m_result->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_result->setMinimumContentsLength(12);
+    m_seen->addItems({ QStringLiteral("すべて"), QStringLiteral("実戦で見た"),
+        QStringLiteral("まだ見ていない") });
+    m_seen->setAccessibleName(QStringLiteral("実戦で見た出目"));
+    m_seen->setToolTip(QStringLiteral("リーチ目（J03〜J13）のうち、実戦の通常ゲームで止まったもの"
+                                      "（リーチ目コレクション）か、まだ止まっていないもの"));
     form->addRow(QStringLiteral("分類(&C)"), m_category);
     form->addRow(QStringLiteral("結果(&R)"), m_result);
+    form->addRow(QStringLiteral("実戦(&P)"), m_seen);
     layout->addLayout(form);
 
     auto *symbols = new QGroupBox(QStringLiteral("図柄"), this);
@@ -93,7 +100,19 @@ FilterPanel::FilterPanel(QWidget *parent)
     connect(m_search, &QLineEdit::returnPressed, this, &FilterPanel::searchEntered);
     connect(m_category, &QComboBox::currentIndexChanged, this, &FilterPanel::changed);
     connect(m_result, &QComboBox::currentIndexChanged, this, &FilterPanel::changed);
+    connect(m_seen, &QComboBox::currentIndexChanged, this, &FilterPanel::changed);
     connect(clearButton, &QPushButton::clicked, this, &FilterPanel::clear);
+}
+
+void FilterPanel::setSeenPatterns(
+    const judge::PatternSet &seen, const judge::PatternSet &collectable)
+{
+    if (seen == m_seenPatterns && collectable == m_collectable)
+        return;
+    m_seenPatterns = seen;
+    m_collectable = collectable;
+    if (m_seen->currentIndex() > 0)
+        emit filterChanged();
 }
 
 QComboBox *FilterPanel::placeBox(int row, int reel) const
@@ -112,6 +131,10 @@ judge::PatternFilter FilterPanel::filter() const
         for (std::size_t reel = 0; reel < 3; ++reel)
             if (const int i = m_places[row][reel]->currentIndex(); i > 0)
                 filter.places[row][reel] = judge::kSymbols[std::size_t(i - 1)];
+    if (m_seen->currentIndex() == 1)
+        filter.among = m_seenPatterns;
+    else if (m_seen->currentIndex() == 2)
+        filter.among = m_collectable & ~m_seenPatterns;
     const QByteArray text = m_search->text().toUtf8();
     filter.search = judge::parseSearch({ text.constData(), std::size_t(text.size()) });
     // A text not understood filters nothing.
@@ -136,6 +159,7 @@ void FilterPanel::clear()
     m_search->clear();
     m_category->setCurrentIndex(0);
     m_result->setCurrentIndex(0);
+    m_seen->setCurrentIndex(0);
     for (const auto &row : m_places)
         for (QComboBox *box : row)
             box->setCurrentIndex(0);

@@ -1,5 +1,7 @@
 // The chart's filters: category, result, the symbol at each of the nine
-// places and the search text. Every change gives a new filter at once.
+// places, the search text and whether a reach-me pattern was met in play
+// (実戦で見た / まだ見ていない, from the collection given). Every change gives
+// a new filter at once.
 #pragma once
 
 #include "judge/patternfilter.h"
@@ -28,6 +30,13 @@ public:
     QComboBox *placeBox(int row, int reel) const;
     // Shown under the search field while its text is not understood.
     QLabel *searchHint() const { return m_hint; }
+    // すべて, 実戦で見た, まだ見ていない.
+    QComboBox *seenBox() const { return m_seen; }
+
+    // The reach-me patterns met in play, out of those that can be collected:
+    // 実戦で見た shows the first, まだ見ていない the rest of the second. A new
+    // filter follows when either is chosen.
+    void setSeenPatterns(const judge::PatternSet &seen, const judge::PatternSet &collectable);
 
     // Back to showing every pattern.
     void clear();
@@ -44,6 +53,8 @@ private:
     QLabel *m_hint;
     QComboBox *m_category;
     QComboBox *m_result;
+    QComboBox *m_seen;
+    judge::PatternSet m_seenPatterns, m_collectable;
     std::array<std::array<QComboBox *, 3>, 3> m_places {};
     bool m_clearing = false;
 };

@@ -10,6 +10,7 @@ const QString kMode = QStringLiteral("drill/mode");
 const QString kCategories = QStringLiteral("drill/categories");
 const QString kTimeLimit = QStringLiteral("drill/timeLimitSeconds");
 const QString kDelay = QStringLiteral("drill/delaySeconds");
+const QString kMetInPlayFirst = QStringLiteral("drill/metInPlayFirst");
 
 int readSeconds(const QSettings &settings, const QString &key, int most)
 {
@@ -36,6 +37,7 @@ DrillSettings loadDrillSettings()
     }
     result.timeLimitSeconds = readSeconds(settings, kTimeLimit, kMaxTimeLimitSeconds);
     result.delaySeconds = readSeconds(settings, kDelay, kMaxDelaySeconds);
+    result.metInPlayFirst = settings.value(kMetInPlayFirst, false).toBool();
     return result;
 }
 
@@ -51,6 +53,7 @@ void saveDrillSettings(const DrillSettings &chosen)
     settings.setValue(kCategories, numbers.join(u' '));
     settings.setValue(kTimeLimit, chosen.timeLimitSeconds);
     settings.setValue(kDelay, chosen.delaySeconds);
+    settings.setValue(kMetInPlayFirst, chosen.metInPlayFirst);
 }
 
 } // namespace ui

@@ -14,6 +14,7 @@ struct DrillSettings {
     drill::CategorySet categories; // none: all nine
     int timeLimitSeconds = 0; // 0 no limit, else 1..kMaxTimeLimitSeconds
     int delaySeconds = 0; // 0 the next pattern waits for Enter or Space
+    bool metInPlayFirst = false; // the reach-me patterns met in 実戦 asked first
     bool operator==(const DrillSettings &) const = default;
 };
 

@@ -120,6 +120,7 @@ DrillWindow::DrillWindow(
     m_settings = loadDrillSettings();
     m_scheduler->setMode(m_settings.mode);
     m_scheduler->setCategories(m_settings.categories);
+    applyFirst();
     showStoreStatus();
     // A save that fails is said when it fails, not at the next answer.
     connect(&m_store->file(), &safefile::Store::saved, this, &DrillWindow::showStoreStatus);
@@ -173,9 +174,27 @@ void DrillWindow::applySettings(const DrillSettings &settings)
     saveDrillSettings(settings);
     m_scheduler->setMode(settings.mode);
     m_scheduler->setCategories(settings.categories);
+    applyFirst();
     // A pattern not yet answered may be of a category no longer chosen.
     if (!m_answered)
         showPattern();
+}
+
+void DrillWindow::setMetInPlay(const judge::PatternSet &patterns)
+{
+    if (patterns == m_metInPlay)
+        return;
+    m_metInPlay = patterns;
+    applyFirst();
+    // Given before the window shows, the set chooses the first pattern too;
+    // later it never swaps the pattern in view.
+    if (!isVisible() && !m_answered)
+        showPattern();
+}
+
+void DrillWindow::applyFirst()
+{
+    m_scheduler->setFirst(m_settings.metInPlayFirst ? m_metInPlay : judge::PatternSet());
 }
 
 void DrillWindow::answer(int category)

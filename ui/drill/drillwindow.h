@@ -56,6 +56,10 @@ public:
     void applySettings(const DrillSettings &settings);
     DrillSettings settings() const { return m_settings; }
 
+    // The reach-me patterns met in play, asked first when the settings say
+    // so (the collection gives them).
+    void setMetInPlay(const judge::PatternSet &patterns);
+
     // Category number 1..9; ignored once the pattern is answered.
     void answer(int category);
     // Ignored until the pattern is answered.
@@ -88,11 +92,13 @@ private:
     void setActive(bool active);
     void showStoreStatus();
     void refreshStatistics();
+    void applyFirst();
 
     DrillTiming m_timing;
     std::unique_ptr<drill::ProgressStore> m_store;
     std::unique_ptr<drill::Scheduler> m_scheduler;
     DrillSettings m_settings;
+    judge::PatternSet m_metInPlay;
     TimeLimit m_limit;
     bool m_answered = false;
     bool m_active = false;

@@ -40,10 +40,20 @@ SettingsDialog::SettingsDialog(const DrillSettings &settings, QWidget *parent)
     m_weakness->setToolTip(
         QStringLiteral("間違えた出目はすぐにまた、覚えた出目は間をあけて出ます。"));
     (settings.mode == drill::Mode::play ? m_play : m_weakness)->setChecked(true);
-    auto *modeLayout = new QHBoxLayout(modeBox);
-    modeLayout->addWidget(m_play);
-    modeLayout->addWidget(m_weakness);
-    modeLayout->addStretch();
+    auto *modeLayout = new QVBoxLayout(modeBox);
+    auto *modes = new QHBoxLayout;
+    modes->addWidget(m_play);
+    modes->addWidget(m_weakness);
+    modes->addStretch();
+    modeLayout->addLayout(modes);
+
+    m_metInPlayFirst = new QCheckBox(QStringLiteral("実戦で見たリーチ目を先に出す(&M)"));
+    m_metInPlayFirst->setObjectName(QStringLiteral("metInPlayFirst"));
+    m_metInPlayFirst->setToolTip(
+        QStringLiteral("リーチ目コレクションの出目（実戦の通常ゲームで止まったリーチ目）を、"
+                       "ほかのまだ出していない出目より先に出します。"));
+    m_metInPlayFirst->setChecked(settings.metInPlayFirst);
+    modeLayout->addWidget(m_metInPlayFirst);
 
     auto *categoryBox = new QGroupBox(QStringLiteral("出す区分"));
     auto *categoryLayout = new QGridLayout(categoryBox);
@@ -92,6 +102,7 @@ DrillSettings SettingsDialog::settings() const
         result.categories.reset();
     result.timeLimitSeconds = m_timeLimit->value();
     result.delaySeconds = m_delay->value();
+    result.metInPlayFirst = m_metInPlayFirst->isChecked();
     return result;
 }
 

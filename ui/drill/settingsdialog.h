@@ -1,6 +1,7 @@
 // The drill's settings: which patterns come ("実戦" or "苦手克服"), the
 // categories to narrow to, the time limit and the delay before the next
-// pattern comes by itself.
+// pattern comes by itself, and whether the reach-me patterns met in 実戦 come
+// first.
 #pragma once
 
 #include "ui/drill/drillsettings.h"
@@ -31,6 +32,7 @@ private:
     std::array<QCheckBox *, judge::kCategoryCount> m_categories {};
     QSpinBox *m_timeLimit;
     QSpinBox *m_delay;
+    QCheckBox *m_metInPlayFirst;
     QPushButton *m_ok = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/collection/collectionmodel.h"
 #include "ui/collection/collectionwindow.h"
 
+#include "judge/table.h"
 #include "records/collectionformat.h"
 #include "safefile/writing.h"
 
@@ -207,6 +208,25 @@ private slots:
         model.setShowUncollected(true);
         model.setShowUncollected(false);
         collect(keeper, 12000, 9000);
+        // A pattern collected again: its row and its header say so.
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+        const int again = int(keeper.collected()._Find_first());
+        records::GameRow row;
+        const judge::Pattern p = judge::patternAt(again);
+        row.stop = { p.left, p.centre, p.right };
+        row.code = judge::judge(p.left, p.centre, p.right);
+        row.bonus = machine::Bonus::big;
+        keeper.record(row, kStart);
+        QStringList changed;
+        for (const QList<QVariant> &change : changes)
+            for (const QVariant &end : change.mid(0, 2))
+                changed << end.value<QModelIndex>().data().toString();
+        QCOMPARE(changed.size(), 4);
+        QVERIFY2(changed[0].startsWith(
+                     QStringLiteral("J%1 ").arg(judge::number(row.code), 2, 10, QChar('0'))),
+            qPrintable(changed[0]));
+        QVERIFY2(changed[2].contains(QStringLiteral("%1 回").arg(keeper.collection().at(p).count)),
+            qPrintable(changed[2]));
         for (int group = 0; group < model.rowCount(); ++group) {
             const std::vector<int> &shown = model.shownPatterns(group);
             QVERIFY(std::is_sorted(shown.begin(), shown.end()));

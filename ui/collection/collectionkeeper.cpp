@@ -54,6 +54,7 @@ void CollectionKeeper::setControlOption(machine::ControlOption option)
     if (option == m_option)
         return;
     m_option = option;
+    emit optionChanged();
     emit changed();
 }
 
@@ -70,7 +71,9 @@ records::ReachMeCollection::Recorded CollectionKeeper::record(
     const auto recorded = m_store.record(row, time);
     if (recorded == records::ReachMeCollection::Recorded::notCollectable)
         return recorded;
-    m_collected.set(std::size_t(judge::patternIndex(records::stopPattern(row))));
+    const int pattern = judge::patternIndex(records::stopPattern(row));
+    m_collected.set(std::size_t(pattern));
+    emit patternCollected(pattern);
     emit changed();
     return recorded;
 }

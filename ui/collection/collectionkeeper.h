@@ -61,8 +61,11 @@ public slots:
     void recordGame(const machine::GameResult &game);
 
 signals:
-    // A pattern collected (for the first time or again), or the option
-    // changed.
+    // A pattern collected, for the first time or again (by patternIndex).
+    void patternCollected(int pattern);
+    // What can stop changed with the option: the figures and the marks.
+    void optionChanged();
+    // After either.
     void changed();
     // After a save that failed, or worked again.
     void messageChanged(const QString &message);

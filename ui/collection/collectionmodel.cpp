@@ -7,6 +7,7 @@
 #include "judge/table.h"
 #include "machine/control.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -41,7 +42,8 @@ CollectionModel::CollectionModel(const CollectionKeeper &keeper, QObject *parent
     , m_figures(keeper.figures())
     , m_shown(patternsByResult().begin(), patternsByResult().end())
 {
-    connect(&keeper, &CollectionKeeper::changed, this, &CollectionModel::refresh);
+    connect(&keeper, &CollectionKeeper::patternCollected, this, &CollectionModel::refreshPattern);
+    connect(&keeper, &CollectionKeeper::optionChanged, this, &CollectionModel::refresh);
 }
 
 void CollectionModel::setShowUncollected(bool show)
@@ -82,6 +84,24 @@ void CollectionModel::refresh()
         emit dataChanged(group, group);
         if (const int n = rowCount(group); n > 0)
             emit dataChanged(index(0, 0, group), index(n - 1, 0, group));
+    }
+}
+
+// Only the pattern's row and its header: a game costs the same however long
+// the list.
+void CollectionModel::refreshPattern(int pattern)
+{
+    m_figures = m_keeper.figures();
+    const judge::Pattern p = judge::patternAt(pattern);
+    const int row = judge::number(judge::judge(p.left, p.centre, p.right)) - kFirstCode;
+    syncGroup(row);
+    const QModelIndex group = index(row, 0);
+    emit dataChanged(group, group);
+    const std::vector<int> &shown = m_shown[std::size_t(row)];
+    const auto at = std::lower_bound(shown.begin(), shown.end(), pattern);
+    if (at != shown.end() && *at == pattern) {
+        const QModelIndex changed = index(int(at - shown.begin()), 0, group);
+        emit dataChanged(changed, changed);
     }
 }
 

@@ -51,6 +51,7 @@ public:
 
 private:
     void refresh();
+    void refreshPattern(int pattern);
     void syncGroup(int row);
     bool isShown(int pattern) const;
     State stateOf(int pattern) const;

@@ -104,7 +104,7 @@ void CollectionWindow::showSummary()
     }
     const bool reachMeFirst = m_keeper.controlOption() == machine::ControlOption::reachMeFirst;
     m_summary->setText(
-        QStringLiteral("集めたリーチ目　%1 / %2 通り（止まり得るもの。リーチ目優先%3）")
+        QStringLiteral("集めたリーチ目　%1 / %2 通り（リーチ目優先%3で止まる出目のうち）")
             .arg(collected)
             .arg(canStop)
             .arg(reachMeFirst ? QStringLiteral("あり") : QStringLiteral("なし")));

@@ -346,6 +346,23 @@ private slots:
             QStringLiteral("%1 / ").arg(keeper.collection().collected())));
     }
 
+    // 実戦 hands over its games as they end: the reach-me patterns of the
+    // normal games are collected at the keeper's clock, with their game.
+    void gamesOfPlayAtTheClocksTime()
+    {
+        std::int64_t now = kStart;
+        ui::CollectionKeeper keeper(m_folder->path(), [&now] { return now; });
+        const auto run = records_test::playSeeded(6, 9, 3000, ControlOption::reachMeFirst);
+        records::ReachMeCollection expected;
+        for (const machine::GameResult &game : run.games) {
+            now += 7;
+            keeper.recordGame(game);
+            expected.record(records::rowOf(game), now);
+        }
+        QVERIFY(expected.collected() > 10);
+        QVERIFY(keeper.collection() == expected);
+    }
+
     // Two copies of the program at one data folder: the second shows the
     // collection and what it sees, and writes nothing; the first goes on
     // saving.

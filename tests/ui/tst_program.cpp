@@ -298,23 +298,34 @@ private slots:
         QCOMPARE(started.program.collectionWindow(), window);
     }
 
+    void placesAreSavedOnTheWayOut_data()
+    {
+        QTest::addColumn<int>("request");
+        QTest::newRow("chart") << int(ui::WindowRequest::chart);
+        QTest::newRow("collection") << int(ui::WindowRequest::collection);
+    }
     void placesAreSavedOnTheWayOut()
     {
+        QFETCH(int, request);
+        const auto window = [request](const ui::Program &program) {
+            return request == int(ui::WindowRequest::chart) ? program.chartWindow()
+                                                            : program.collectionWindow();
+        };
         QSettings().clear();
         {
             StartedProgram started;
-            QVERIFY(started.start(ui::WindowRequest::chart));
-            QWidget *chart = started.program.chartWindow();
-            QTRY_VERIFY(chart->isVisible());
-            chart->setGeometry(40, 50, 700, 500);
+            QVERIFY(started.start(ui::WindowRequest(request)));
+            QWidget *opened = window(started.program);
+            QTRY_VERIFY(opened->isVisible());
+            opened->setGeometry(40, 50, 700, 500);
             started.program.mainWindow()->controller().cmend_Click();
             QCOMPARE(started.exits, QList<int> { 0 });
         }
         StartedProgram again;
-        QVERIFY(again.start(ui::WindowRequest::chart));
-        QWidget *chart = again.program.chartWindow();
-        QTRY_VERIFY(chart->isVisible());
-        QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
+        QVERIFY(again.start(ui::WindowRequest(request)));
+        QWidget *opened = window(again.program);
+        QTRY_VERIFY(opened->isVisible());
+        QCOMPARE(opened->geometry(), QRect(40, 50, 700, 500));
     }
 
     // The first time, a new window stands beside the main window, on the

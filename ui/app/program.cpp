@@ -6,12 +6,12 @@
 #include "ui/chart/chartwindow.h"
 #include "ui/classic/mainwindow.h"
 #include "ui/classic/titlewindow.h"
+#include "ui/common/settings.h"
 #include "ui/drill/drillwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QStandardPaths>
 
 namespace ui {
 
@@ -129,8 +129,8 @@ void Program::openChart()
             });
             return refusal;
         });
-        new PlaceKeeper(chart, "chart");
-        restoreWindowPlace(chart, "chart", m_main);
+        new PlaceKeeper(chart, settings::kChartWindow);
+        restoreWindowPlace(chart, settings::kChartWindow, m_main);
         m_chart = chart;
     }
     raise(m_chart);
@@ -141,11 +141,10 @@ void Program::openDrill()
     if (!m_drill) {
         // The drill holds its progress file's lock while it exists: closing
         // it lets another copy of the program take the file.
-        auto *drill = new DrillWindow(
-            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        auto *drill = new DrillWindow(m_pictures, settings::dataFolder());
         drill->setAttribute(Qt::WA_DeleteOnClose);
-        new PlaceKeeper(drill, "drill");
-        restoreWindowPlace(drill, "drill", m_main);
+        new PlaceKeeper(drill, settings::kDrillWindow);
+        restoreWindowPlace(drill, settings::kDrillWindow, m_main);
         m_drill = drill;
     }
     raise(m_drill);
@@ -154,9 +153,9 @@ void Program::openDrill()
 void Program::savePlaces()
 {
     if (m_chart)
-        saveWindowPlace(m_chart, "chart");
+        saveWindowPlace(m_chart, settings::kChartWindow);
     if (m_drill)
-        saveWindowPlace(m_drill, "drill");
+        saveWindowPlace(m_drill, settings::kDrillWindow);
 }
 
 void Program::raise(QWidget *window)

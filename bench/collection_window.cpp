@@ -18,6 +18,7 @@
 #include "ui/classic/mainwindow.h"
 #include "ui/collection/collectionkeeper.h"
 #include "ui/collection/collectionwindow.h"
+#include "ui/common/settings.h"
 #include "ui/pictures/strippictures.h"
 
 #include "judge/table.h"
@@ -29,7 +30,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -138,7 +138,7 @@ int main(int argc, char *argv[])
             QByteArray::fromStdString(file))
              .ok)
         return 2;
-    QSettings().setValue(QStringLiteral("collection/showUncollected"), !hide);
+    ui::settings::kCollectionShowUncollected.write(!hide);
     QElapsedTimer opening;
     opening.start();
     ui::CollectionKeeper keeper(folder.path());

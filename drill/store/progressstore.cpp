@@ -2,8 +2,6 @@
 
 #include "drill/progressformat.h"
 
-#include <QStandardPaths>
-
 namespace drill {
 
 namespace {
@@ -32,11 +30,6 @@ safefile::FileKind ProgressStore::fileKind()
     // A full file is under half a megabyte.
     kind.sizeLimit = 16 * 1024 * 1024;
     return kind;
-}
-
-QString ProgressStore::defaultFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 ProgressStore::ProgressStore(const QString &folder)

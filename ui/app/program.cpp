@@ -8,12 +8,12 @@
 #include "ui/classic/titlewindow.h"
 #include "ui/collection/collectionkeeper.h"
 #include "ui/collection/collectionwindow.h"
+#include "ui/common/settings.h"
 #include "ui/drill/drillwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QStandardPaths>
 
 namespace ui {
 
@@ -66,8 +66,7 @@ QWidget *Program::collectionWindow() const { return m_collectionWindow; }
 CollectionKeeper &Program::collection()
 {
     if (!m_collection)
-        m_collection = std::make_unique<CollectionKeeper>(
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        m_collection = std::make_unique<CollectionKeeper>(settings::dataFolder());
     return *m_collection;
 }
 
@@ -160,8 +159,8 @@ void Program::openChart()
         };
         connect(&collection(), &CollectionKeeper::changed, chart, feed);
         feed();
-        new PlaceKeeper(chart, "chart");
-        restoreWindowPlace(chart, "chart", m_main);
+        new PlaceKeeper(chart, settings::kChartWindow);
+        restoreWindowPlace(chart, settings::kChartWindow, m_main);
         m_chart = chart;
     }
     raise(m_chart);
@@ -172,15 +171,14 @@ void Program::openDrill()
     if (!m_drill) {
         // The drill holds its progress file's lock while it exists: closing
         // it lets another copy of the program take the file.
-        auto *drill = new DrillWindow(
-            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        auto *drill = new DrillWindow(m_pictures, settings::dataFolder());
         drill->setAttribute(Qt::WA_DeleteOnClose);
         // Its option to ask the reach-me patterns met in play first.
         const auto feed = [this, drill] { drill->setMetInPlay(m_collection->collected()); };
         connect(&collection(), &CollectionKeeper::changed, drill, feed);
         feed();
-        new PlaceKeeper(drill, "drill");
-        restoreWindowPlace(drill, "drill", m_main);
+        new PlaceKeeper(drill, settings::kDrillWindow);
+        restoreWindowPlace(drill, settings::kDrillWindow, m_main);
         m_drill = drill;
     }
     raise(m_drill);
@@ -191,8 +189,8 @@ void Program::openCollection()
     if (!m_collectionWindow) {
         auto *window = new CollectionWindow(m_pictures, collection());
         window->setPatternHandler(reelsOfMainWindow());
-        new PlaceKeeper(window, "collection");
-        restoreWindowPlace(window, "collection", m_main);
+        new PlaceKeeper(window, settings::kCollectionWindow);
+        restoreWindowPlace(window, settings::kCollectionWindow, m_main);
         m_collectionWindow = window;
     }
     raise(m_collectionWindow);
@@ -201,11 +199,11 @@ void Program::openCollection()
 void Program::savePlaces()
 {
     if (m_chart)
-        saveWindowPlace(m_chart, "chart");
+        saveWindowPlace(m_chart, settings::kChartWindow);
     if (m_drill)
-        saveWindowPlace(m_drill, "drill");
+        saveWindowPlace(m_drill, settings::kDrillWindow);
     if (m_collectionWindow)
-        saveWindowPlace(m_collectionWindow, "collection");
+        saveWindowPlace(m_collectionWindow, settings::kCollectionWindow);
 }
 
 void Program::raise(QWidget *window)

@@ -1,11 +1,11 @@
 #include "ui/app/windowplacement.h"
 
 #include "ui/classic/screencentre.h"
+#include "ui/common/settings.h"
 
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,11 +13,6 @@
 namespace ui {
 
 namespace {
-
-QString settingsKey(const char *key)
-{
-    return QStringLiteral("windows/%1/geometry").arg(QString::fromLatin1(key));
-}
 
 bool onSomeScreen(const QRect &frame)
 {
@@ -60,7 +55,7 @@ void placeBeside(QWidget *window, const QWidget *beside)
 
 void restoreWindowPlace(QWidget *window, const char *key, const QWidget *beside)
 {
-    const QByteArray saved = QSettings().value(settingsKey(key)).toByteArray();
+    const QByteArray saved = settings::windowPlace(key).read();
     if (!saved.isEmpty() && window->restoreGeometry(saved) && onSomeScreen(window->frameGeometry()))
         return;
     if (beside && beside->isVisible())
@@ -71,7 +66,7 @@ void restoreWindowPlace(QWidget *window, const char *key, const QWidget *beside)
 
 void saveWindowPlace(const QWidget *window, const char *key)
 {
-    QSettings().setValue(settingsKey(key), window->saveGeometry());
+    settings::windowPlace(key).write(window->saveGeometry());
 }
 
 } // namespace ui

@@ -2,17 +2,11 @@
 
 #include "ui/collection/collectiontexts.h"
 
+#include "ui/common/settings.h"
+
 #include <QDateTime>
-#include <QSettings>
 
 namespace ui {
-
-namespace {
-
-// 実戦's practice option リーチ目優先, as its settings dialog keeps it.
-const QString kReachMeFirstKey = QStringLiteral("play/reachMeFirst");
-
-} // namespace
 
 std::int64_t CollectionKeeper::systemTime() { return QDateTime::currentSecsSinceEpoch(); }
 
@@ -60,7 +54,7 @@ void CollectionKeeper::setControlOption(machine::ControlOption option)
 
 void CollectionKeeper::readControlOption()
 {
-    setControlOption(QSettings().value(kReachMeFirstKey, false).toBool()
+    setControlOption(settings::kPlayReachMeFirst.read()
             ? machine::ControlOption::reachMeFirst
             : machine::ControlOption::standard);
 }

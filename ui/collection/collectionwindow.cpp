@@ -4,6 +4,7 @@
 #include "ui/collection/collectiondelegate.h"
 #include "ui/collection/collectionkeeper.h"
 #include "ui/collection/collectionmodel.h"
+#include "ui/common/settings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,18 +12,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace ui {
-
-namespace {
-
-// Whether the patterns not yet collected are shown.
-const QString kShowUncollectedKey = QStringLiteral("collection/showUncollected");
-
-} // namespace
 
 CollectionWindow::CollectionWindow(
     const StripPictures &pictures, CollectionKeeper &keeper, QWidget *parent)
@@ -78,7 +71,7 @@ CollectionWindow::CollectionWindow(
         });
     connect(m_uncollected, &QCheckBox::toggled, this, &CollectionWindow::showUncollected);
 
-    const bool show = QSettings().value(kShowUncollectedKey, true).toBool();
+    const bool show = settings::kCollectionShowUncollected.read();
     m_uncollected->setChecked(show);
     m_model->setShowUncollected(show);
     m_view->expandAll();
@@ -118,7 +111,7 @@ void CollectionWindow::showMessage(const QString &message)
 
 void CollectionWindow::showUncollected(bool show)
 {
-    QSettings().setValue(kShowUncollectedKey, show);
+    settings::kCollectionShowUncollected.write(show);
     m_model->setShowUncollected(show);
 }
 

@@ -1,20 +1,24 @@
-// What the player chose for the drill, kept between sittings in QSettings.
+// What the player chose for the drill, kept between sittings (the settings
+// are declared in ui/common/settings.h).
 #pragma once
 
 #include "drill/lookalikes.h"
 #include "drill/scheduler.h"
+#include "ui/common/settings.h"
 
 namespace ui {
 
-inline constexpr int kMaxTimeLimitSeconds = 10;
-inline constexpr int kMaxDelaySeconds = 10;
+inline constexpr int kMaxTimeLimitSeconds = settings::kDrillTimeLimit.most;
+inline constexpr int kMaxDelaySeconds = settings::kDrillDelay.most;
 
 struct DrillSettings {
-    drill::Mode mode = drill::Mode::weakness;
+    drill::Mode mode = drill::Mode::weakness; // settings::kDrillMode's fallback
     drill::CategorySet categories; // none: all nine
-    int timeLimitSeconds = 0; // 0 no limit, else 1..kMaxTimeLimitSeconds
-    int delaySeconds = 0; // 0 the next pattern waits for Enter or Space
-    bool metInPlayFirst = false; // the reach-me patterns met in 実戦 asked first
+    int timeLimitSeconds = settings::kDrillTimeLimit.fallback; // 0 no limit
+    int delaySeconds
+        = settings::kDrillDelay.fallback; // 0 the next pattern waits for Enter or Space
+    // The reach-me patterns met in 実戦 asked first.
+    bool metInPlayFirst = settings::kDrillMetInPlayFirst.fallback;
     bool operator==(const DrillSettings &) const = default;
 };
 

@@ -17,10 +17,6 @@ namespace {
 constexpr int kBarWidth = kOpeningLefts[0] - kFramingLineLeft;
 constexpr int kAreaRight = kOpeningLefts[2] + kOpeningWidth + kBarWidth;
 
-// The position a stopped reel stands at with `cell` in its top row: a
-// spinning reel shows cell 1 at position 21, never at 0.
-std::int16_t positionShowing(int cell) { return std::int16_t(reel::kLastPosition + 1 - cell); }
-
 } // namespace
 
 PatternView::PatternView(const StripPictures &pictures, QWidget *parent)
@@ -64,7 +60,8 @@ void PatternView::paintEvent(QPaintEvent *)
         const QRect window = opening(reel);
         // The strip's row at the reel window's top edge, where the main
         // window puts the strip's top for this cell.
-        const int top = toPixels(reel::pictureOffset(positionShowing(cells[reel])));
+        const int top
+            = toPixels(reel::pictureOffset(std::int16_t(judge::positionShowing(cells[reel]))));
         m_painter.paintReel(painter, window, reel, toPixels(kOpeningTop) - top);
         const QColor framing = systemColour(SystemColour::toolTipText);
         for (int lineTop : kFramingLineTops) {

@@ -7,6 +7,7 @@
 // then scrolls page by page and times each page's repaint. Resident memory
 // is read before the window is built and after the last page. --grab saves
 // the window after the first run, filtered by --category and --search.
+#include "paintwatch.h"
 #include "ui/app/chartreels.h"
 #include "ui/chart/chartview.h"
 #include "ui/chart/chartwindow.h"
@@ -41,23 +42,6 @@ long residentKiB()
             return line.mid(6).trimmed().split(' ').front().toLong();
     return -1;
 }
-
-// Notes when the chart's viewport has finished a paint event.
-class PaintWatch : public QApplication {
-public:
-    using QApplication::QApplication;
-    QWidget *watched = nullptr;
-    qint64 paintEnd = -1;
-    QElapsedTimer clock;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        const bool result = QApplication::notify(receiver, event);
-        if (event->type() == QEvent::Paint && receiver == watched && paintEnd < 0)
-            paintEnd = clock.nsecsElapsed();
-        return result;
-    }
-};
 
 // This thread's CPU time: what a repaint costs, whatever else the machine
 // runs.

@@ -13,6 +13,7 @@
 // is handed to the collection and the time to the list repainted is taken.
 // --hide lists only the patterns collected; --grab saves the window after the
 // first run, its list scrolled to group --scroll (0 = J03) if given.
+#include "paintwatch.h"
 #include "ui/chart/chartview.h"
 #include "ui/classic/classiclook.h"
 #include "ui/classic/mainwindow.h"
@@ -36,23 +37,6 @@
 #include <cstdio>
 
 namespace {
-
-// Notes when the list's viewport has finished a paint event.
-class PaintWatch : public QApplication {
-public:
-    using QApplication::QApplication;
-    QWidget *watched = nullptr;
-    qint64 paintEnd = -1;
-    QElapsedTimer clock;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        const bool result = QApplication::notify(receiver, event);
-        if (event->type() == QEvent::Paint && receiver == watched && paintEnd < 0)
-            paintEnd = clock.nsecsElapsed();
-        return result;
-    }
-};
 
 constexpr std::int64_t kStart = 1'797'000'000; // 2026-12-12
 

@@ -77,6 +77,8 @@ CollectionWindow::CollectionWindow(
     m_view->expandAll();
     showSummary();
     showMessage(keeper.message());
+    // The keys go to the list first: Enter on a pattern, the arrows to move.
+    m_view->setFocus();
     setMinimumSize(560, 400);
     resize(760, 720);
 }

@@ -16,13 +16,14 @@ int main(int argc, char *argv[])
 {
     const bool userChoseStyle = ui::styleChosenByUser(argc, argv);
     ui::setProgramNames();
-    QApplication app(argc, argv);
-
-    const ui::CommandLine options = ui::parseCommandLine(QCoreApplication::arguments());
+    // Before the application object, which needs a display.
+    const ui::CommandLine options = ui::parseCommandLine(ui::programArguments(argc, argv));
     if (options.exitStatus >= 0) {
         std::fputs(options.message.toLocal8Bit().constData(), options.exitStatus ? stderr : stdout);
         return options.exitStatus;
     }
+    QApplication app(argc, argv);
+
     // Before any settings are read.
     const safefile::SettingsGuard settings;
     if (settings.diverted())
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     ui::Lifetime lifetime;
     ui::Program program(lifetime);
     instance.listen();
+    if (!instance.problem().isEmpty())
+        std::fprintf(stderr, "reachme: %s\n", qPrintable(instance.problem()));
     QObject::connect(&instance, &ui::SingleInstance::requested, &program,
         [&program](const QByteArray &request) { program.open(ui::requestFromName(request)); });
     program.start(options.request);

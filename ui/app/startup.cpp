@@ -18,15 +18,16 @@ int runProgram(int argc, char *argv[], const std::function<void(QApplication &)>
 {
     const bool userChoseStyle = styleChosenByUser(argc, argv);
     setProgramNames();
-    QApplication app(argc, argv);
-    if (started)
-        started(app);
-
-    const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    // Before the application object, which needs a display.
+    const CommandLine options = parseCommandLine(programArguments(argc, argv));
     if (options.exitStatus >= 0) {
         std::fputs(options.message.toLocal8Bit().constData(), options.exitStatus ? stderr : stdout);
         return options.exitStatus;
     }
+    QApplication app(argc, argv);
+    if (started)
+        started(app);
+
     // Before any settings are read.
     const safefile::SettingsGuard settingsFile;
     if (settingsFile.diverted())
@@ -46,6 +47,8 @@ int runProgram(int argc, char *argv[], const std::function<void(QApplication &)>
     Lifetime lifetime;
     Program program(lifetime);
     instance.listen();
+    if (!instance.problem().isEmpty())
+        std::fprintf(stderr, "reachme: %s\n", qPrintable(instance.problem()));
     QObject::connect(&instance, &SingleInstance::requested, &program,
         [&program](const QByteArray &request) { program.open(requestFromName(request)); });
     program.start(options.request);

@@ -51,13 +51,36 @@ void placeBeside(QWidget *window, const QWidget *beside)
     window->setGeometry(place);
 }
 
+// A remembered place no larger than the free area of the screen it is on,
+// and inside it: a saved size beyond the screen (an edited or foreign
+// settings file) would cost memory and time for pixels nobody sees.
+void fitToScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    QRect place = window->geometry();
+    place.setSize(place.size().boundedTo(free.size()).expandedTo(window->minimumSize()));
+    place.moveLeft(std::clamp(
+        place.left(), free.left(), std::max(free.left(), free.right() + 1 - place.width())));
+    place.moveTop(std::clamp(
+        place.top(), free.top(), std::max(free.top(), free.bottom() + 1 - place.height())));
+    window->setGeometry(place);
+}
+
 } // namespace
 
 void restoreWindowPlace(QWidget *window, const char *key, const QWidget *beside)
 {
     const QByteArray saved = settings::windowPlace(key).read();
-    if (!saved.isEmpty() && window->restoreGeometry(saved) && onSomeScreen(window->frameGeometry()))
+    if (!saved.isEmpty() && window->restoreGeometry(saved)
+        && onSomeScreen(window->frameGeometry())) {
+        fitToScreen(window);
         return;
+    }
     if (beside && beside->isVisible())
         placeBeside(window, beside);
     else

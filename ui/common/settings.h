@@ -7,6 +7,8 @@
 // in dataFolder().
 #pragma once
 
+#include "drill/session.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -58,16 +60,20 @@ struct BytesEntry {
     void write(const QByteArray &value) const;
 };
 
-// 練習: how patterns come ("weakness" 苦手克服 or "play" 実戦), the categories
-// to practise as their numbers ("2 3 4 9"; none chosen: all nine), the time
-// limit per pattern and the delay before the next pattern comes by itself,
-// in seconds (0: none).
+// 練習 (drill::SessionSettings, whose defaults these are): how patterns come
+// ("weakness" 苦手克服 or "play" 実戦), the categories to practise as their
+// numbers ("2 3 4 9"; none chosen: all nine), the time limit per pattern and
+// the delay before the next pattern comes by itself, in seconds (0: none).
 inline constexpr ChoiceEntry kDrillMode { "drill/mode", "weakness", "play" };
+static_assert(drill::SessionSettings {}.mode == drill::Mode::weakness);
 inline constexpr TextEntry kDrillCategories { "drill/categories" };
-inline constexpr NumberEntry kDrillTimeLimit { "drill/timeLimitSeconds", 0, 0, 10 };
-inline constexpr NumberEntry kDrillDelay { "drill/delaySeconds", 0, 0, 10 };
+inline constexpr NumberEntry kDrillTimeLimit { "drill/timeLimitSeconds",
+    drill::SessionSettings {}.timeLimitSeconds, 0, 10 };
+inline constexpr NumberEntry kDrillDelay { "drill/delaySeconds",
+    drill::SessionSettings {}.delaySeconds, 0, 10 };
 // 練習 asks the reach-me patterns met in 実戦 (the collection) first.
-inline constexpr FlagEntry kDrillMetInPlayFirst { "drill/metInPlayFirst", false };
+inline constexpr FlagEntry kDrillMetInPlayFirst { "drill/metInPlayFirst",
+    drill::SessionSettings {}.metInPlayFirst };
 
 // 実戦's practice option リーチ目優先, the machine's control option: what can
 // stop, and so the collection's figures.

@@ -105,15 +105,7 @@ int main(int argc, char *argv[])
         const double buildMs = double(build.nsecsElapsed()) / 1e6;
         const long built = residentKiB();
         window.setPatternHandler(ui::reelsHandler(mainWindow.controller()));
-        app.watched = window.view()->viewport();
-        app.paintEnd = -1;
-        app.clock.start();
-        window.show();
-        while (app.paintEnd < 0)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        const double viewportMs = double(app.paintEnd) / 1e6;
-        QCoreApplication::processEvents(); // the rest of that round's paints and the flush
-        const double firstPaintMs = double(app.clock.nsecsElapsed()) / 1e6;
+        const auto [viewportMs, firstPaintMs] = app.showAndTime(window, window.view()->viewport());
         const long painted = residentKiB();
 
         QScrollBar *bar = window.view()->verticalScrollBar();

@@ -22,4 +22,22 @@ public:
             paintEnd = clock.nsecsElapsed();
         return result;
     }
+
+    struct FirstPaint {
+        double viewportMs; // show() → the end of the watched widget's first paint
+        double roundMs; // show() → the end of that round of paints and the flush
+    };
+    // Shows `window` and times its first paint, watching `viewport`.
+    FirstPaint showAndTime(QWidget &window, QWidget *viewport)
+    {
+        watched = viewport;
+        paintEnd = -1;
+        clock.start();
+        window.show();
+        while (paintEnd < 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double viewportMs = double(paintEnd) / 1e6;
+        QCoreApplication::processEvents(); // the rest of that round's paints and the flush
+        return { viewportMs, double(clock.nsecsElapsed()) / 1e6 };
+    }
 };

@@ -96,6 +96,7 @@ public:
     CategorySet categories() const { return m_categories; }
     // Patterns asked before the other new ones (see above); none by default.
     void setFirst(const judge::PatternSet &patterns) { m_first = patterns; }
+    const judge::PatternSet &first() const { return m_first; }
 
     // Picks the next pattern and remembers it as the one asked.
     judge::Pattern next();

@@ -129,6 +129,28 @@ private slots:
         QCOMPARE(m_session->scheduler().mode(), drill::Mode::weakness);
     }
 
+    // The patterns met in play leave the pattern in view alone and come
+    // next while the option is on; off, the scheduler is given none.
+    void metInPlayComeFromTheNextPattern()
+    {
+        drill::SessionSettings first;
+        first.metInPlayFirst = true;
+        m_session->start(first);
+        judge::PatternSet met;
+        for (const judge::Pattern p : { judge::Pattern { 3, 2, 14 }, judge::Pattern { 5, 9, 1 } })
+            met.set(std::size_t(judge::patternIndex(p)));
+        m_session->setMetInPlay(met);
+        QCOMPARE(m_view.questions.size(), std::size_t(1));
+        for (int question = 0; question < 3; ++question) {
+            const judge::Pattern asked = m_view.questions.back();
+            m_session->answer(judge::number(drill::categoryAt(drill::indexOf(asked))));
+            m_session->next();
+            const bool isMet = met.test(std::size_t(judge::patternIndex(m_view.questions.back())));
+            QCOMPARE(isMet, question < 2);
+        }
+        m_session->applySettings({});
+        QVERIFY(m_session->scheduler().first().none());
+    }
     // Each status is said once; a failed save again only after one worked.
     void storeStatusIsSaidOnce()
     {

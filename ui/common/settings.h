@@ -66,6 +66,7 @@ inline constexpr NumberEntry kDrillDelay { "drill/delaySeconds",
 // Where a newer window was left: "windows/NAME/geometry", by these names.
 inline constexpr const char *kChartWindow = "chart";
 inline constexpr const char *kDrillWindow = "drill";
+inline constexpr const char *kDataWindow = "data";
 BytesEntry windowPlace(const char *window);
 
 // The folder of the player's data: QStandardPaths::AppDataLocation

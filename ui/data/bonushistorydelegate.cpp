@@ -17,8 +17,7 @@ constexpr int kPatternGap = 10;
 
 QSize reelSize()
 {
-    return (QSizeF(toPixels(kOpeningWidth), 3 * judge::kCellPixels)
-        * BonusHistoryDelegate::kScale)
+    return (QSizeF(toPixels(kOpeningWidth), 3 * judge::kCellPixels) * BonusHistoryDelegate::kScale)
         .toSize();
 }
 
@@ -69,8 +68,8 @@ void BonusHistoryDelegate::paint(
     painter->save();
     painter->fillRect(option.rect,
         option.palette.brush(selected ? QPalette::Highlight
-                : index.row() % 2 ? QPalette::AlternateBase
-                                  : QPalette::Base));
+                : index.row() % 2     ? QPalette::AlternateBase
+                                      : QPalette::Base));
     const QRect line(option.rect.left() + kMargin, option.rect.top(),
         option.rect.width() - 2 * kMargin, lineHeight(option));
     const QString kind = index.data(BonusHistoryModel::kindRole).toString();
@@ -103,7 +102,8 @@ void BonusHistoryDelegate::paint(
         painter->setPen(option.palette.color(QPalette::Mid));
         for (const QRect &window : windows)
             painter->drawRect(window.adjusted(0, 0, -1, -1));
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QRect(topLeft.x(), topLeft.y() + reel.height(), place.width(),
                               place.height() - reel.height()),
             Qt::AlignCenter,

@@ -43,8 +43,7 @@ QVariant BonusHistoryModel::data(const QModelIndex &index, int role) const
         return {};
     const records::BonusRecord &b = bonus(index);
     switch (role) {
-    case Qt::DisplayRole:
-        return bonusLine(b);
+    case Qt::DisplayRole: return bonusLine(b);
     case Qt::AccessibleTextRole: {
         QStringList parts { bonusLine(b) };
         for (const records::ReachMeShown &shown : b.reachMe)
@@ -53,18 +52,12 @@ QVariant BonusHistoryModel::data(const QModelIndex &index, int role) const
                          .arg(resultLine(shown.code), describePattern(shown.pattern));
         return parts.join(QStringLiteral("。"));
     }
-    case kindRole:
-        return bonusWord(b.kind);
-    case gameRole:
-        return qlonglong(b.game);
-    case gameCountRole:
-        return qlonglong(b.gameCount);
-    case carriedRole:
-        return b.carriedGames ? QVariant(qlonglong(*b.carriedGames)) : QVariant();
-    case reachMeRole:
-        return int(b.reachMe.size());
-    default:
-        return {};
+    case kindRole: return bonusWord(b.kind);
+    case gameRole: return qlonglong(b.game);
+    case gameCountRole: return qlonglong(b.gameCount);
+    case carriedRole: return b.carriedGames ? QVariant(qlonglong(*b.carriedGames)) : QVariant();
+    case reachMeRole: return int(b.reachMe.size());
+    default: return {};
     }
 }
 

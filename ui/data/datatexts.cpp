@@ -36,9 +36,8 @@ QString coinsText(std::int64_t coins)
 
 QString bonusLine(const records::BonusRecord &bonus)
 {
-    const QString carried = bonus.carriedGames
-        ? QStringLiteral("%1 G").arg(*bonus.carriedGames)
-        : QStringLiteral("不明");
+    const QString carried = bonus.carriedGames ? QStringLiteral("%1 G").arg(*bonus.carriedGames)
+                                               : QStringLiteral("不明");
     return QStringLiteral("%1　%2 G目　ゲーム数 %3　持ち越し %4　リーチ目 %5")
         .arg(bonusWord(bonus.kind))
         .arg(bonus.game)

@@ -46,10 +46,7 @@ QLabel *addFigure(QFormLayout *form, const QString &word)
     return value;
 }
 
-QString answerText(int setting)
-{
-    return QStringLiteral("この台の設定: %1").arg(setting);
-}
+QString answerText(int setting) { return QStringLiteral("この台の設定: %1").arg(setting); }
 
 } // namespace
 
@@ -121,8 +118,8 @@ DataWindow::DataWindow(const StripPictures &pictures, QWidget *parent)
     setCentralWidget(central);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
-    QAction *save = file->addAction(QStringLiteral("履歴をCSVで保存…"), this,
-        &DataWindow::chooseCsvFile);
+    QAction *save
+        = file->addAction(QStringLiteral("履歴をCSVで保存…"), this, &DataWindow::chooseCsvFile);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
     QAction *close = file->addAction(QStringLiteral("閉じる"), this, &QWidget::close);
@@ -243,8 +240,8 @@ void DataWindow::saveHistoryAs(const QString &path)
 void DataWindow::chooseCsvFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, kSaveTitle,
-        folder + QStringLiteral("/履歴.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, kSaveTitle, folder + QStringLiteral("/履歴.csv"), QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty())
         saveHistoryAs(path);
 }

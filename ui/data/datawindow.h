@@ -65,8 +65,7 @@ private:
     bool m_hidden = false;
     bool m_revealed = false;
 
-    QLabel *m_gamesSinceBonus, *m_games, *m_bigs, *m_regs, *m_bigOneIn, *m_regOneIn,
-        *m_difference;
+    QLabel *m_gamesSinceBonus, *m_games, *m_bigs, *m_regs, *m_bigOneIn, *m_regOneIn, *m_difference;
     QLabel *m_right, *m_wrong, *m_missed, *m_average;
     QLabel *m_answer;
     QPushButton *m_revealButton;

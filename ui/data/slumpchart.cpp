@@ -30,8 +30,10 @@ QScatterSeries *marks(const QString &name, QScatterSeries::MarkerShape shape, QC
 SlumpChart::SlumpChart(QWidget *parent)
     : QChartView(parent)
     , m_line(new QLineSeries)
-    , m_big(marks(QStringLiteral("BIG"), QScatterSeries::MarkerShapeCircle, QColor(0xe0, 0x20, 0x30)))
-    , m_reg(marks(QStringLiteral("REG"), QScatterSeries::MarkerShapeRectangle, QColor(0x20, 0x50, 0xe0)))
+    , m_big(
+          marks(QStringLiteral("BIG"), QScatterSeries::MarkerShapeCircle, QColor(0xe0, 0x20, 0x30)))
+    , m_reg(marks(
+          QStringLiteral("REG"), QScatterSeries::MarkerShapeRectangle, QColor(0x20, 0x50, 0xe0)))
     , m_games(new QValueAxis)
     , m_coins(new QValueAxis)
 {
@@ -125,7 +127,8 @@ void SlumpChart::redraw()
     const qreal last = m_points.empty() ? 1 : qreal(m_points.back().game);
     m_games->setRange(first, std::max(last, first + 1));
     const qreal bottom = std::floor(low / kCoinStep) * kCoinStep;
-    m_coins->setRange(bottom, std::max(std::ceil(high / kCoinStep) * kCoinStep, bottom + kCoinStep));
+    m_coins->setRange(
+        bottom, std::max(std::ceil(high / kCoinStep) * kCoinStep, bottom + kCoinStep));
     m_coins->applyNiceNumbers();
 }
 

@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ui::data {
 
 SettingBars::SettingBars(QWidget *parent)
@@ -31,10 +34,9 @@ SettingBars::SettingBars(QWidget *parent)
     auto *settings = new QBarCategoryAxis;
     settings->append(names);
     settings->setTitleText(QStringLiteral("設定"));
-    auto *percent = new QValueAxis;
-    percent->setRange(0, 100);
+    m_percent = new QValueAxis;
+    auto *percent = m_percent;
     percent->setLabelFormat(QStringLiteral("%d %%"));
-    percent->setTickCount(5);
     chart->addAxis(settings, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     series->attachAxis(settings);
@@ -61,6 +63,12 @@ SettingBars::SettingBars(QWidget *parent)
 
 void SettingBars::setOdds(const records::SettingOdds &odds)
 {
+    // The axis reaches just past the highest bar, in steps of 10 %, so that
+    // six settings near 1/6 each still differ to the eye.
+    const double highest = *std::max_element(odds.begin(), odds.end());
+    const double top = std::clamp(10 * std::ceil(10 * highest + 0.5), 20.0, 100.0);
+    m_percent->setRange(0, top);
+    m_percent->setTickCount(int(top) / 10 + 1);
     for (int s = 1; s <= machine::kSettings; ++s) {
         const double odd = odds[std::size_t(s - 1)];
         m_bars->replace(s - 1, 100 * odd);

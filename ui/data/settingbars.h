@@ -13,6 +13,7 @@
 class QBarSet;
 class QChartView;
 class QLabel;
+class QValueAxis;
 
 namespace ui::data {
 
@@ -30,6 +31,7 @@ public:
 
 private:
     QBarSet *m_bars;
+    QValueAxis *m_percent;
     QChartView *m_view;
     std::array<QLabel *, machine::kSettings> m_figures {};
 };

@@ -11,8 +11,16 @@ namespace ui::data {
 
 namespace {
 
-// The coins' axis in steps of this, so that it does not jitter every game.
-constexpr qreal kCoinStep = 250;
+// The axis' step for `span` in about `ticks` steps: 1, 2 or 5 times a power of ten.
+qreal niceStep(qreal span, int ticks)
+{
+    const qreal raw = span / ticks;
+    const qreal magnitude = std::pow(10, std::floor(std::log10(raw)));
+    for (const qreal m : { 1, 2, 5 })
+        if (m * magnitude >= raw)
+            return m * magnitude;
+    return 10 * magnitude;
+}
 
 QScatterSeries *marks(const QString &name, QScatterSeries::MarkerShape shape, QColor colour)
 {
@@ -23,6 +31,28 @@ QScatterSeries *marks(const QString &name, QScatterSeries::MarkerShape shape, QC
     series->setColor(colour);
     series->setBorderColor(colour.darker());
     return series;
+}
+
+// A new range and tick interval, never many more ticks than either allows
+// in between: the axis lays out a label for each.
+void setRange(QValueAxis *axis, qreal min, qreal max, qreal step)
+{
+    if (step >= axis->tickInterval()) {
+        axis->setTickInterval(step);
+        axis->setRange(min, max);
+    } else {
+        axis->setRange(min, max);
+        axis->setTickInterval(step);
+    }
+}
+
+// Dynamic ticks every `step` from 0, for the range to come.
+void useTicksEvery(QValueAxis *axis, qreal step)
+{
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTickInterval(step);
+    axis->setTickAnchor(0);
+    axis->setTickType(QValueAxis::TicksDynamic);
 }
 
 } // namespace
@@ -47,9 +77,11 @@ SlumpChart::SlumpChart(QWidget *parent)
     chart->addSeries(m_big);
     chart->addSeries(m_reg);
     m_games->setTitleText(QStringLiteral("ゲーム"));
-    m_games->setLabelFormat(QStringLiteral("%d"));
+    m_games->setRange(0, 100);
+    useTicksEvery(m_games, 20);
     m_coins->setTitleText(QStringLiteral("差枚"));
-    m_coins->setLabelFormat(QStringLiteral("%d"));
+    m_coins->setRange(-200, 200);
+    useTicksEvery(m_coins, 100);
     chart->addAxis(m_games, Qt::AlignBottom);
     chart->addAxis(m_coins, Qt::AlignLeft);
     for (QXYSeries *series : { static_cast<QXYSeries *>(m_line), static_cast<QXYSeries *>(m_big),
@@ -74,6 +106,7 @@ void SlumpChart::setSeries(const records::SlumpSeries *series)
 {
     m_series = series;
     m_marked = 0;
+    m_fitted = m_coinsFitted = false;
     m_big->clear();
     m_reg->clear();
     m_behind = true;
@@ -102,10 +135,41 @@ void SlumpChart::resizeEvent(QResizeEvent *event)
         redraw();
 }
 
+// The axes change only when the line leaves them, each then with room to
+// grow: a new range lays every point and mark out anew, which costs far more
+// than the game itself.
+void SlumpChart::fitAxes(std::int64_t firstGame, std::int64_t lastGame)
+{
+    const auto first = qreal(firstGame), last = qreal(lastGame);
+    if (m_fitted && first == m_games->min() && last <= m_games->max())
+        return;
+    const qreal span = (last - first) * 1.15 + 10;
+    const qreal step = niceStep(span, 8);
+    setRange(m_games, first, first + std::ceil(span / step) * step, step);
+    m_fitted = true;
+}
+
+void SlumpChart::fitCoins(qreal low, qreal high)
+{
+    if (m_coinsFitted && low >= m_coins->min() && high <= m_coins->max())
+        return;
+    const qreal span = (high - low) * 1.3 + 200;
+    const qreal step = niceStep(span, 6);
+    const qreal margin = (span - (high - low)) / 2;
+    setRange(m_coins, std::floor((low - margin) / step) * step,
+        std::ceil((high + margin) / step) * step, step);
+    m_coinsFitted = true;
+}
+
 void SlumpChart::redraw()
 {
     m_behind = false;
-    m_series->reduce(plotWidth(), m_points);
+    const std::int64_t first = m_series->at(0).game;
+    const std::int64_t last = m_series->at(m_series->size() - 1).game;
+    fitAxes(first, last);
+    // The line covers the plot's width only as far as the games reach.
+    const qreal covered = qreal(last - first) / (m_games->max() - m_games->min());
+    m_series->reduce(std::max(1, int(plotWidth() * covered)), m_points);
     m_drawn.resize(qsizetype(m_points.size()));
     qreal low = 0, high = 0;
     for (std::size_t i = 0; i < m_points.size(); ++i) {
@@ -114,6 +178,7 @@ void SlumpChart::redraw()
         low = std::min(low, coins);
         high = std::max(high, coins);
     }
+    fitCoins(low, high);
     m_line->replace(m_drawn);
 
     const std::vector<records::BonusMark> &bonuses = m_series->bonuses();
@@ -122,14 +187,6 @@ void SlumpChart::redraw()
         (mark.kind == machine::Bonus::big ? m_big : m_reg)
             ->append(qreal(mark.game), qreal(mark.difference));
     }
-
-    const qreal first = m_points.empty() ? 0 : qreal(m_points.front().game);
-    const qreal last = m_points.empty() ? 1 : qreal(m_points.back().game);
-    m_games->setRange(first, std::max(last, first + 1));
-    const qreal bottom = std::floor(low / kCoinStep) * kCoinStep;
-    m_coins->setRange(
-        bottom, std::max(std::ceil(high / kCoinStep) * kCoinStep, bottom + kCoinStep));
-    m_coins->applyNiceNumbers();
 }
 
 } // namespace ui::data

@@ -40,6 +40,8 @@ protected:
 
 private:
     void redraw();
+    void fitAxes(std::int64_t firstGame, std::int64_t lastGame);
+    void fitCoins(qreal low, qreal high);
 
     const records::SlumpSeries *m_series = nullptr;
     QLineSeries *m_line;
@@ -47,6 +49,7 @@ private:
     QValueAxis *m_games, *m_coins;
     std::size_t m_marked = 0; // the series' bonuses marked so far
     bool m_behind = false; // games came while hidden
+    bool m_fitted = false, m_coinsFitted = false; // the axes' ranges are set for the series
     std::vector<records::SlumpPoint> m_points; // reused
     QList<QPointF> m_drawn; // reused
 };

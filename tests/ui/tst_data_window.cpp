@@ -175,14 +175,15 @@ void TestDataWindow::counterAndGraph()
 }
 
 // Shown, the graph takes every game at once; hidden, it waits and catches
-// up when shown again.
+// up when shown again; a narrower plot gets fewer points.
 void TestDataWindow::graphFollowsWhileShown()
 {
-    const auto rows = seededRows(6, 5, 400);
+    const auto rows = seededRows(6, 5, 4000);
     DataWindow window(uitest::stripPictures());
     window.show();
     window.setMachine({}, 6, false);
-    const QLineSeries &line = *window.slumpChart()->line();
+    const ui::data::SlumpChart &chart = *window.slumpChart();
+    const QLineSeries &line = *chart.line();
     for (std::size_t i = 0; i < 200; ++i) {
         window.addGame(rows[i]);
         QCOMPARE(line.points().back().x(), qreal(rows[i].game));
@@ -192,7 +193,13 @@ void TestDataWindow::graphFollowsWhileShown()
         window.addGame(rows[i]);
     QCOMPARE(line.points().back().x(), 200.0);
     window.show();
-    QCOMPARE(line.points().back().x(), 400.0);
+    QCOMPARE(line.points().back().x(), 4000.0);
+    QVERIFY(line.count() <= 2 * chart.plotWidth());
+    const int wide = chart.plotWidth();
+    window.resize(700, 600);
+    QTRY_VERIFY(chart.plotWidth() < wide - 100);
+    QTRY_VERIFY(line.count() <= 2 * chart.plotWidth());
+    QCOMPARE(line.points().back().x(), 4000.0);
 }
 
 // Each reach-me pattern a bonus showed is drawn once in its row, from the

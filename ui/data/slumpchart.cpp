@@ -91,6 +91,7 @@ SlumpChart::SlumpChart(QWidget *parent)
     }
     chart->legend()->setAlignment(Qt::AlignTop);
     setChart(chart);
+    connect(chart, &QChart::plotAreaChanged, this, &SlumpChart::plotAreaChanged);
     setRenderHint(QPainter::Antialiasing);
 }
 
@@ -128,10 +129,12 @@ void SlumpChart::showEvent(QShowEvent *event)
         redraw();
 }
 
-void SlumpChart::resizeEvent(QResizeEvent *event)
+// A plot of another width needs the line reduced for it; the chart lays
+// itself out after the view's size has changed, and again when the axes'
+// labels take another width.
+void SlumpChart::plotAreaChanged(const QRectF &plot)
 {
-    QChartView::resizeEvent(event);
-    if (m_series && isVisible())
+    if (m_series && isVisible() && !m_drawing && int(plot.width()) != m_reducedFor)
         redraw();
 }
 
@@ -164,12 +167,18 @@ void SlumpChart::fitCoins(qreal low, qreal high)
 void SlumpChart::redraw()
 {
     m_behind = false;
+    m_drawing = true;
     const std::int64_t first = m_series->at(0).game;
     const std::int64_t last = m_series->at(m_series->size() - 1).game;
     fitAxes(first, last);
     // The line covers the plot's width only as far as the games reach.
     const qreal covered = qreal(last - first) / (m_games->max() - m_games->min());
-    m_series->reduce(std::max(1, int(plotWidth() * covered)), m_points);
+    m_reducedFor = plotWidth();
+    // A column fewer, for the last game's own point: the line ends on the
+    // 差枚 of now, which its column's lowest and highest need not be.
+    m_series->reduce(std::max(1, int(m_reducedFor * covered) - 1), m_points);
+    if (m_points.back().game != last)
+        m_points.push_back(m_series->at(m_series->size() - 1));
     m_drawn.resize(qsizetype(m_points.size()));
     qreal low = 0, high = 0;
     for (std::size_t i = 0; i < m_points.size(); ++i) {
@@ -187,6 +196,7 @@ void SlumpChart::redraw()
         (mark.kind == machine::Bonus::big ? m_big : m_reg)
             ->append(qreal(mark.game), qreal(mark.difference));
     }
+    m_drawing = false;
 }
 
 } // namespace ui::data

@@ -36,10 +36,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void redraw();
+    void plotAreaChanged(const QRectF &plot);
     void fitAxes(std::int64_t firstGame, std::int64_t lastGame);
     void fitCoins(qreal low, qreal high);
 
@@ -49,6 +49,8 @@ private:
     QValueAxis *m_games, *m_coins;
     std::size_t m_marked = 0; // the series' bonuses marked so far
     bool m_behind = false; // games came while hidden
+    bool m_drawing = false;
+    int m_reducedFor = 0; // the plot's width the line was reduced for
     bool m_fitted = false, m_coinsFitted = false; // the axes' ranges are set for the series
     std::vector<records::SlumpPoint> m_points; // reused
     QList<QPointF> m_drawn; // reused

@@ -230,7 +230,8 @@ void DataWindow::saveHistoryAs(const QString &path)
         return;
     }
     auto *message = new QMessageBox(QMessageBox::Warning, kSaveTitle,
-        QStringLiteral("%1 に保存できませんでした: %2\n前からあったファイルはそのままです。")
+        QStringLiteral("%1 に保存できませんでした: "
+                       "%2\nその名前のファイルが前からあれば、そのまま残っています。")
             .arg(path, error),
         QMessageBox::Ok, this);
     message->setAttribute(Qt::WA_DeleteOnClose);

@@ -13,6 +13,8 @@
 #include "ui/data/slumpchart.h"
 #include "ui/pictures/strippictures.h"
 
+#include "uitiming.h"
+
 #include <QApplication>
 #include <QLineSeries>
 
@@ -24,18 +26,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using benchui::Clock;
+using benchui::ms;
+using benchui::threadCpuMs;
 
 constexpr int kHistory = 100'000;
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double threadCpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 void report(const char *what, std::vector<double> times)
 {
@@ -126,9 +121,7 @@ int screenshot(const ui::StripPictures &pictures, const QString &file)
     window.show();
     QApplication::processEvents();
     window.repaint();
-    const bool saved = window.grab().save(file);
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
-    return saved ? 0 : 1;
+    return benchui::saveScreenshot(window, file);
 }
 
 } // namespace

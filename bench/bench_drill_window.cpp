@@ -16,6 +16,8 @@
 #include "ui/drill/drillwindow.h"
 #include "ui/pictures/strippictures.h"
 
+#include "uitiming.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -33,18 +35,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// CPU time of the user-interface thread: what the step costs it, without the
-// time the machine's other work takes the core away.
-double threadCpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
+using benchui::Clock;
+using benchui::ms;
+using benchui::threadCpuMs;
 
 void press(QWidget *window, int key)
 {
@@ -132,9 +125,7 @@ int screenshot(const ui::StripPictures &pictures, const QString &file)
         window.nextPattern();
     }
     QApplication::processEvents();
-    const bool saved = window.grab().save(file);
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
-    return saved ? 0 : 1;
+    return benchui::saveScreenshot(window, file);
 }
 
 } // namespace

@@ -8,6 +8,9 @@ set -euo pipefail
 packages=(
     g++ cmake make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # The slump graph and the setting's bars; Debian 12's Charts files need
+    # Qt's OpenGL ones without depending on them.
+    qt6-charts-dev libqt6opengl6-dev
     libbenchmark-dev
     # The Japanese Gothic faces the windows are set in.
     fonts-ipafont-gothic fonts-noto-cjk

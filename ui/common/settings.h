@@ -86,6 +86,7 @@ inline constexpr FlagEntry kCollectionShowUncollected { "collection/showUncollec
 inline constexpr const char *kChartWindow = "chart";
 inline constexpr const char *kDrillWindow = "drill";
 inline constexpr const char *kCollectionWindow = "collection";
+inline constexpr const char *kDataWindow = "data";
 BytesEntry windowPlace(const char *window);
 
 // The folder of the player's data: QStandardPaths::AppDataLocation

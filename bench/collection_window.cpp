@@ -21,6 +21,7 @@
 #include "ui/collection/collectionwindow.h"
 #include "ui/common/settings.h"
 #include "ui/pictures/strippictures.h"
+#include "uitiming.h"
 
 #include "judge/table.h"
 #include "machine/machine.h"
@@ -162,7 +163,9 @@ int main(int argc, char *argv[])
         }
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();
-        window.grab().save(grabFile);
+        const int status = benchui::saveScreenshot(window, grabFile);
+        keeper.flush();
+        return status;
     }
     keeper.flush();
     return 0;

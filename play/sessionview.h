@@ -1,0 +1,28 @@
+// What the play session needs of the window that shows it. The session is
+// plain C++; the Qt window implements this, and the tests a recording fake.
+#pragma once
+
+#include "machine/machine.h"
+#include "play/bonuscalls.h"
+
+namespace play {
+
+class SessionView {
+public:
+    virtual ~SessionView() = default;
+
+    // Something besides the reels' motion changed: a display, a lamp, which
+    // controls are lit, whether frames are wanted. The window reads the
+    // session again.
+    virtual void refresh() = 0;
+    // The machine's state changed (a bet, a game): the state to save.
+    virtual void machineChanged() = 0;
+    // The machine finished a game, at its third stop: for the records.
+    virtual void gameFinished(const machine::GameResult &game) = 0;
+    // The third reel stands: the game is in view, its payout on the display.
+    virtual void gameShown(const machine::GameResult &game) = 0;
+    // ボーナス察知 was called after the game in view.
+    virtual void called(Call call) = 0;
+};
+
+} // namespace play

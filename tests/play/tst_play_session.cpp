@@ -1,0 +1,410 @@
+// The play session on a hand-driven clock with seeded machines: bets, replays
+// and the credit, 順押し and lit stops, presses read at their event's time,
+// the game shown when the third reel stands, the lever wait, ボーナス察知.
+#include "judge/categories.h"
+#include "machine/bonusgame.h"
+#include "play/session.h"
+
+#include <QtTest>
+
+using namespace play;
+using machine::Bonus;
+using machine::Phase;
+
+namespace {
+
+class FakeView : public SessionView {
+public:
+    int refreshes = 0, changes = 0;
+    std::vector<machine::GameResult> finished, shown;
+    std::vector<Call> calls;
+
+    void refresh() override { ++refreshes; }
+    void machineChanged() override { ++changes; }
+    void gameFinished(const machine::GameResult &game) override { finished.push_back(game); }
+    void gameShown(const machine::GameResult &game) override { shown.push_back(game); }
+    void called(Call call) override { calls.push_back(call); }
+};
+
+constexpr Micros kLever = 10'000'000;
+
+machine::State stateWith(const std::function<void(machine::State &)> &change)
+{
+    machine::State s = machine::newState(4, 77);
+    change(s);
+    return s;
+}
+
+// The cell a press at `t` reads: the one in the top row, or the next to come.
+int cellPressedAt(const Session &session, int reel, Micros t)
+{
+    const ReelPosition at = session.reel(reel, t);
+    return at.units == 0 ? at.cell : cellsOn(at.cell, 1);
+}
+
+// Stops the three reels, each as soon as it can be, and brings the session to
+// the moment the third stands. Returns the time then.
+Micros stopAll(Session &session, Micros t)
+{
+    for (int reel = session.machine().nextReel(); reel < 3; ++reel) {
+        while (!session.isLit(Control(int(Control::stopLeft) + reel)))
+            session.advance(t += 1000);
+        if (!session.stop(reel, { t, 0 }))
+            return -1;
+    }
+    while (session.turning())
+        session.advance(t += 1000);
+    return t;
+}
+
+// A seed whose first game at setting 1 draws no bonus.
+std::uint64_t seedWithoutBonus()
+{
+    for (std::uint64_t seed = 1;; ++seed) {
+        machine::Machine m(1, seed);
+        m.lever();
+        if (m.flags().bonus == Bonus::none)
+            return seed;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(machine::State)
+
+class TestPlaySession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void betsAndCredit_data()
+    {
+        QTest::addColumn<machine::State>("state");
+        QTest::addColumn<bool>("pressMaxBet");
+        QTest::addColumn<bool>("maxBetLit");
+        QTest::addColumn<int>("coinsIn"); // after the lever
+        QTest::addColumn<int>("credit");
+        const auto fresh = stateWith([](machine::State &) {});
+        QTest::newRow("MAX BET, then the lever") << fresh << true << true << 3 << 0;
+        QTest::newRow("the lever alone bets as MAX BET") << fresh << false << true << 3 << 0;
+        QTest::newRow("the credit pays the bet")
+            << stateWith([](machine::State &s) { s.coins.credit = 10; }) << true << true << 3 << 7;
+        QTest::newRow("after a replay no bet is taken")
+            << stateWith([](machine::State &s) { s.replay = true; }) << true << false << 0 << 0;
+        QTest::newRow("a JAC game takes one coin") << stateWith([](machine::State &s) {
+            s.bonus = machine::startBonus(Bonus::reg);
+            s.coins.credit = 5;
+        }) << true << true << 1 << 4;
+    }
+    void betsAndCredit()
+    {
+        QFETCH(machine::State, state);
+        QFETCH(bool, pressMaxBet);
+        QFETCH(bool, maxBetLit);
+        QFETCH(int, coinsIn);
+        QFETCH(int, credit);
+        FakeView view;
+        Session session(view, machine::Machine(state));
+        QCOMPARE(session.isLit(Control::maxBet), maxBetLit);
+        QCOMPARE(session.linesLit(), state.replay);
+        if (pressMaxBet)
+            QCOMPARE(session.maxBet(), maxBetLit);
+        if (pressMaxBet && maxBetLit) {
+            QVERIFY(session.linesLit());
+            QVERIFY(!session.isLit(Control::maxBet));
+            QCOMPARE(session.display().credit, credit);
+            QCOMPARE(view.changes, 1); // the bet is saved at once
+        }
+        QVERIFY(session.lever({ kLever, 0 }));
+        QVERIFY(session.linesLit());
+        QCOMPARE(session.machine().state().coins.in, std::int64_t(coinsIn));
+        QCOMPARE(session.display().credit, credit);
+        QVERIFY(!session.isLit(Control::maxBet));
+        QVERIFY(!session.isLit(Control::lever));
+        QVERIFY(!session.lever({ kLever + 1000, 0 }));
+        QVERIFY(!session.maxBet());
+    }
+
+    // 順押し: only the next reel's stop acts, once its reel runs at full
+    // speed and the reel before it stands; a press that is not lit changes
+    // nothing.
+    void stopsInOrderAtFullSpeed()
+    {
+        FakeView view;
+        Session session(view, machine::Machine(3, 11), {}, { 4, 9, 17 });
+        QVERIFY(session.lever({ kLever, 0 }));
+        const auto lit = [&session] {
+            return QList<bool> { session.isLit(Control::stopLeft),
+                session.isLit(Control::stopCentre), session.isLit(Control::stopRight) };
+        };
+        session.advance(kLever + kSpeedUp - 1);
+        QCOMPARE(lit(), QList<bool>({ false, false, false }));
+        QVERIFY(!session.stop(0, { kLever + kSpeedUp - 1, 0 }));
+        session.advance(kLever + kSpeedUp);
+        QCOMPARE(lit(), QList<bool>({ true, false, false }));
+        QVERIFY(!session.stop(1, { kLever + kSpeedUp, 0 }));
+        QVERIFY(!session.stop(2, { kLever + kSpeedUp, 0 }));
+        QCOMPARE(session.machine().nextReel(), 0);
+
+        const Micros press = kLever + 300'000;
+        QVERIFY(session.stop(0, { press, 0 }));
+        QVERIFY(!session.stop(0, { press + 1000, 0 }));
+        QCOMPARE(lit(), QList<bool>({ false, false, false }));
+        // The centre waits for the left reel to stand.
+        Micros t = press;
+        for (session.advance(t); !session.isLit(Control::stopCentre); session.advance(t += 1000))
+            QVERIFY(!session.stop(1, { t, 0 }));
+        QVERIFY(t - press <= 190'000);
+        QCOMPARE(session.cells()[0], session.reel(0, t).cell);
+        QCOMPARE(session.reel(0, t).units, 0);
+        QCOMPARE(lit(), QList<bool>({ false, true, false }));
+    }
+
+    // The press is read at the time the key went down (its stamp, mapped by
+    // the lever's), not when its event arrived, and must have been lit then.
+    void pressReadsTheEventTime_data()
+    {
+        QTest::addColumn<qint64>("pressed"); // µs after the lever
+        QTest::addColumn<qint64>("arrived");
+        QTest::addColumn<bool>("stamped");
+        QTest::addColumn<bool>("acts");
+        QTest::newRow("arrived 30 ms late") << qint64(400'000) << qint64(430'000) << true << true;
+        QTest::newRow("without a stamp: at arrival")
+            << qint64(430'000) << qint64(430'000) << false << true;
+        QTest::newRow("pressed before full speed")
+            << qint64(70'000) << qint64(90'000) << true << false;
+        QTest::newRow("on arrival, just at full speed")
+            << qint64(kSpeedUp) << qint64(kSpeedUp) << true << true;
+    }
+    void pressReadsTheEventTime()
+    {
+        QFETCH(qint64, pressed);
+        QFETCH(qint64, arrived);
+        QFETCH(bool, stamped);
+        QFETCH(bool, acts);
+        FakeView view;
+        Session session(view, machine::Machine(2, 5), {}, { 13, 1, 21 });
+        const std::uint64_t leverStamp = 777'000; // the window system's clock, in ms
+        QVERIFY(session.lever({ kLever, leverStamp }));
+        const int expected = cellPressedAt(session, 0, kLever + pressed);
+        const std::uint64_t stamp = stamped ? leverStamp + std::uint64_t(pressed / 1000) : 0;
+        QCOMPARE(session.stop(0, { kLever + arrived, stamp }), acts);
+        if (!acts)
+            return;
+        stopAll(session, kLever + arrived);
+        QCOMPARE(view.finished.size(), std::size_t(1));
+        QCOMPARE(view.finished[0].press[0], expected);
+    }
+
+    // The game ends at the third stop (saved and recorded then) but is shown
+    // when the third reel stands; then nothing more is wanted of frames.
+    void gameShownWhenTheThirdReelStands()
+    {
+        FakeView view;
+        machine::State s = stateWith([](machine::State &st) { st.coins.credit = 20; });
+        Session session(view, machine::Machine(s));
+        QVERIFY(session.lever({ kLever, 0 }));
+        QCOMPARE(session.wakeAt(), std::optional<Micros>(kLever));
+        Micros t = kLever;
+        for (int reel = 0; reel < 3; ++reel) {
+            while (!session.isLit(Control(int(Control::stopLeft) + reel)))
+                session.advance(t += 1000);
+            QVERIFY(session.stop(reel, { t, 0 }));
+        }
+        QCOMPARE(view.finished.size(), std::size_t(1));
+        QVERIFY(view.shown.empty());
+        const machine::GameResult game = view.finished[0];
+        QCOMPARE(session.display().credit, 17); // as at the lever
+        QCOMPARE(session.display().payout, 0);
+        QVERIFY(session.turning());
+        QVERIFY(!session.isLit(Control::lever));
+        QVERIFY(!session.isLit(Control::call));
+        while (session.turning()) {
+            QCOMPARE(session.wakeAt(), std::optional<Micros>(t));
+            session.advance(t += 1000);
+        }
+        QCOMPARE(view.shown.size(), std::size_t(1));
+        QCOMPARE(view.shown[0].game, game.game);
+        QCOMPARE(session.display().credit, game.credit);
+        QCOMPARE(session.display().payout, game.payout);
+        QCOMPARE(session.cells(), game.stop);
+        for (int reel = 0; reel < 3; ++reel)
+            QCOMPARE(session.reel(reel, t + 5'000'000),
+                (ReelPosition { game.stop[std::size_t(reel)], 0 }));
+        QVERIFY(!session.wakeAt());
+        QVERIFY(session.isLit(Control::lever));
+        QCOMPARE(session.shownGame()->game, game.game);
+        // The bet at the lever and the game at its end were handed on to save.
+        QCOMPARE(view.changes, 2);
+    }
+
+    // With the lever wait on, a lever pulled sooner than 4.1 s after the last
+    // start is taken, and the reels start when the time is up.
+    void leverWait_data()
+    {
+        QTest::addColumn<bool>("wait");
+        QTest::addColumn<qint64>("start"); // of the second game, after its lever
+        QTest::newRow("off: at once") << false << qint64(0);
+        QTest::newRow("on: when 4.1 s are up") << true << qint64(kLeverWait);
+    }
+    void leverWait()
+    {
+        QFETCH(bool, wait);
+        QFETCH(qint64, start);
+        FakeView view;
+        Options options;
+        options.leverWait = wait;
+        Session session(view, machine::Machine(1, 3), options);
+        QVERIFY(session.lever({ kLever, 0 }));
+        const Micros second = stopAll(session, kLever);
+        QVERIFY(second > kLever);
+        QVERIFY(session.lever({ second, 0 }));
+        const Micros starts = std::max(second, kLever + Micros(start));
+        QCOMPARE(session.wakeAt(), std::optional<Micros>(starts));
+        QCOMPARE(session.reel(0, starts), (ReelPosition { session.cells()[0], 0 }));
+        QVERIFY(session.reel(0, starts + 20'000).units > 0);
+        session.advance(starts + kSpeedUp - 1);
+        QVERIFY(!session.isLit(Control::stopLeft));
+        session.advance(starts + kSpeedUp);
+        QVERIFY(session.isLit(Control::stopLeft));
+    }
+
+    void speedHeldToItsRange_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("rpm");
+        QTest::newRow("80") << 80 << 80;
+        QTest::newRow("too fast") << 120 << 80;
+        QTest::newRow("40") << 40 << 40;
+        QTest::newRow("too slow") << 10 << 40;
+    }
+    void speedHeldToItsRange()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, rpm);
+        FakeView view;
+        Session session(view, machine::Machine(1, 3));
+        Options options;
+        options.rpm = asked;
+        session.setOptions(options);
+        QCOMPARE(session.options().rpm, rpm);
+        QVERIFY(session.lever({ kLever, 0 }));
+        const Micros from = kLever + kSpeedUp;
+        // A whole turn later the same place, and not half a turn later.
+        const Micros turn = 60 * kMicrosPerSecond / rpm;
+        QCOMPARE(session.reel(0, from + turn), session.reel(0, from));
+        QVERIFY(session.reel(0, from + turn / 2) != session.reel(0, from));
+    }
+
+    // Calls through the session: only after a game in view, once a game.
+    void callsAfterAGame_data()
+    {
+        QTest::addColumn<machine::State>("state");
+        QTest::addColumn<int>("call"); // play::Call
+        QTest::newRow("a bonus carried: right")
+            << stateWith([](machine::State &s) { s.carried = Bonus::big; }) << int(Call::right);
+        QTest::newRow("none carried: wrong")
+            << machine::newState(1, seedWithoutBonus()) << int(Call::wrong);
+    }
+    void callsAfterAGame()
+    {
+        QFETCH(machine::State, state);
+        QFETCH(int, call);
+        FakeView view;
+        Session session(view, machine::Machine(state), {}, { 7, 7, 7 });
+        QVERIFY(!session.isLit(Control::call));
+        QCOMPARE(session.call(), Call::nothingToNotice);
+        QVERIFY(session.lever({ kLever, 0 }));
+        QVERIFY(!session.isLit(Control::call));
+        stopAll(session, kLever);
+        const machine::GameResult game = view.shown.at(0);
+        const bool linedUp = game.code == judge::Code::J01 || game.code == judge::Code::J02;
+        QCOMPARE(session.isLit(Control::call), !linedUp);
+        if (linedUp)
+            return;
+        QCOMPARE(int(session.call()), call);
+        QCOMPARE(view.calls, std::vector<Call> { Call(call) });
+        QVERIFY(!session.isLit(Control::call));
+        QCOMPARE(session.call(), Call::nothingToNotice);
+        const CallFigures figures = session.calls();
+        QCOMPARE(figures.right + figures.wrong, std::int64_t(1));
+        QVERIFY(session.replaceMachine(machine::Machine(1, 1)));
+        QCOMPARE(session.calls(), CallFigures {});
+    }
+
+    // ボーナス察知's rules over a sitting: n a normal game with nothing
+    // carried, b one with a BIG carried, r one showing a reach-me (a BIG
+    // carried), L the game lining the BIG up, B a bonus game; c a call, | the
+    // next lever.
+    void callRules_data()
+    {
+        QTest::addColumn<QString>("sitting");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("missed");
+        QTest::addColumn<int>("last"); // the last call's outcome
+        QTest::newRow("right once a bonus") << "b c | b c" << 1 << 0 << 0 << int(Call::alreadyMade);
+        QTest::newRow("wrong") << "n c" << 0 << 1 << 0 << int(Call::wrong);
+        QTest::newRow("once a game") << "n c c" << 0 << 1 << 0 << int(Call::alreadyMade);
+        QTest::newRow("wrong, then right") << "n c | b c" << 1 << 1 << 0 << int(Call::right);
+        QTest::newRow("a bonus game: nothing to notice")
+            << "B c" << 0 << 0 << 0 << int(Call::nothingToNotice);
+        QTest::newRow("lined up: nothing to notice")
+            << "b | L c" << 0 << 0 << 0 << int(Call::nothingToNotice);
+        QTest::newRow("a reach-me left at the lever")
+            << "r |" << 0 << 0 << 1 << int(Call::nothingToNotice);
+        QTest::newRow("not missed before the lever")
+            << "r" << 0 << 0 << 0 << int(Call::nothingToNotice);
+        QTest::newRow("a reach-me called") << "r c |" << 1 << 0 << 0 << int(Call::right);
+        QTest::newRow("its bonus called already") << "b c | r |" << 1 << 0 << 0 << int(Call::right);
+        QTest::newRow("the next bonus is new")
+            << "b c | L | B | b c" << 2 << 0 << 0 << int(Call::right);
+        QTest::newRow("the next bonus's reach-me")
+            << "b c | L | B | r |" << 1 << 0 << 1 << int(Call::right);
+    }
+    void callRules()
+    {
+        QFETCH(QString, sitting);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(int, missed);
+        QFETCH(int, last);
+        const auto game = [](Phase phase, Bonus bonus, judge::Code code) {
+            machine::GameResult g;
+            g.phase = phase;
+            g.bonus = bonus;
+            g.code = code;
+            return g;
+        };
+        BonusCalls calls;
+        Call lastCall = Call::nothingToNotice;
+        for (const QChar step : sitting) {
+            switch (step.toLatin1()) {
+            case 'n': calls.gameEnded(game(Phase::normal, Bonus::none, judge::Code::J18)); break;
+            case 'b': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J18)); break;
+            case 'r': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J03)); break;
+            case 'L': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J01)); break;
+            case 'B': calls.gameEnded(game(Phase::big, Bonus::big, judge::Code::J18)); break;
+            case 'c': lastCall = calls.call(); break;
+            case '|': calls.nextLever(); break;
+            }
+        }
+        QCOMPARE(int(lastCall), last);
+        QCOMPARE(calls.figures(), (CallFigures { right, wrong, missed }));
+    }
+
+    void newMachineOnlyWhileTheReelsStand()
+    {
+        FakeView view;
+        Session session(view, machine::Machine(1, 3));
+        QVERIFY(session.lever({ kLever, 0 }));
+        QVERIFY(!session.replaceMachine(machine::Machine(6, 9)));
+        QCOMPARE(session.machine().state().setting, 1);
+        stopAll(session, kLever);
+        QVERIFY(session.replaceMachine(machine::Machine(6, 9)));
+        QCOMPARE(session.machine().state().setting, 6);
+        QVERIFY(!session.shownGame());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPlaySession)
+#include "tst_play_session.moc"

@@ -102,6 +102,7 @@ Call Session::call()
     if (!isLit(Control::call))
         return Call::nothingToNotice;
     const Call call = m_calls.call();
+    m_calledAfterShown = true;
     m_view.called(call);
     refreshView();
     return call;
@@ -131,7 +132,8 @@ void Session::advance(Micros now)
 void Session::show(const machine::GameResult &game)
 {
     m_shown = game;
-    m_calls.gameEnded(game);
+    m_calledAfterShown = false;
+    m_calls.gameEnded(records::rowOf(game));
     m_display = m_machine.display();
     m_view.gameShown(game);
     refreshView();
@@ -147,7 +149,11 @@ bool Session::isLit(Control control) const
     case Control::stopLeft: return canStop(0, m_now);
     case Control::stopCentre: return canStop(1, m_now);
     case Control::stopRight: return canStop(2, m_now);
-    case Control::call: return !turning() && m_shown && m_calls.canCall();
+    // After a normal game that lined nothing up, once; a call then counts
+    // (or was made already for the bonus carried).
+    case Control::call:
+        return !turning() && m_shown && m_shown->phase == machine::Phase::normal
+            && !records::linesUpBonus(records::rowOf(*m_shown)) && !m_calledAfterShown;
     }
     return false;
 }
@@ -178,7 +184,7 @@ bool Session::replaceMachine(machine::Machine machine)
     if (turning())
         return false;
     m_machine = std::move(machine);
-    m_calls = BonusCalls();
+    m_calls = records::BonusCalls();
     m_shown.reset();
     m_lastStart.reset();
     m_display = m_machine.display();

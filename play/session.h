@@ -11,10 +11,10 @@
 #pragma once
 
 #include "machine/machine.h"
-#include "play/bonuscalls.h"
 #include "play/eventtime.h"
 #include "play/motion.h"
 #include "play/sessionview.h"
+#include "records/bonuscalls.h"
 
 #include <array>
 #include <optional>
@@ -22,6 +22,9 @@
 namespace play {
 
 enum class Control { maxBet, lever, stopLeft, stopCentre, stopRight, call };
+
+using records::CallFigures;
+using Call = records::BonusCalls::Call;
 
 inline constexpr Micros kLeverWait = 4100 * kMicrosPerMilli;
 
@@ -98,7 +101,8 @@ private:
     machine::Machine m_machine;
     Options m_options;
     std::array<int, 3> m_cells;
-    BonusCalls m_calls;
+    records::BonusCalls m_calls;
+    bool m_calledAfterShown = false;
     EventTimes m_eventTimes;
     Micros m_now = 0;
     std::optional<Micros> m_lastStart;

@@ -83,8 +83,10 @@ std::string writeSession(const SavedSession &s)
     out += "reels " + std::to_string(s.cells[0]) + ' ' + std::to_string(s.cells[1]) + ' '
         + std::to_string(s.cells[2]) + '\n';
     out += std::string("setting-shown ") + (s.settingShown ? "yes" : "no") + '\n';
-    out += "calls " + std::to_string(s.calls.right) + ' ' + std::to_string(s.calls.wrong) + ' '
-        + std::to_string(s.calls.missed) + '\n';
+    const records::CallFigures &c = s.calls;
+    out += "calls " + std::to_string(c.right) + ' ' + std::to_string(c.wrong) + ' '
+        + std::to_string(c.missed) + ' ' + std::to_string(c.timedCalls) + ' '
+        + std::to_string(c.gamesToCall) + '\n';
     out += kMachineLine;
     out += machine::writeState(s.machine);
     // The machine's seal, the same checksum line, now over the whole file.
@@ -136,10 +138,12 @@ ReadSession readSession(std::string_view text)
     s.settingShown = shownWords->front() == "yes";
     const auto calls = lines.next();
     const auto callWords = calls ? fieldWords(*calls, "calls") : std::nullopt;
-    if (!callWords || callWords->size() != 3)
+    if (!callWords || callWords->size() != 5)
         return damaged("no calls line");
-    std::array<std::int64_t *, 3> figures { &s.calls.right, &s.calls.wrong, &s.calls.missed };
-    for (std::size_t i = 0; i < 3; ++i) {
+    records::CallFigures &c = s.calls;
+    const std::array<std::int64_t *, 5> figures { &c.right, &c.wrong, &c.missed, &c.timedCalls,
+        &c.gamesToCall };
+    for (std::size_t i = 0; i < figures.size(); ++i) {
         const auto figure = number((*callWords)[i]);
         if (!figure)
             return damaged("a bad call count");

@@ -7,7 +7,8 @@
 //     version 1
 //     reels 3 2 14          the top-row cells, left to right
 //     setting-shown no      whether the window shows the setting
-//     calls 2 1 3           ボーナス察知: right, wrong, missed
+//     calls 2 1 3 1 4       ボーナス察知: right, wrong, missed, the right calls
+//                           after a reach-me and their games from it
 //     machine
 //     reachme machine       the machine's state, its own format to its end line
 //     …
@@ -16,7 +17,7 @@
 #pragma once
 
 #include "machine/state.h"
-#include "play/bonuscalls.h"
+#include "records/bonuscalls.h"
 
 #include <array>
 #include <string>
@@ -31,7 +32,7 @@ struct SavedSession {
     machine::State machine;
     std::array<int, 3> cells { 1, 1, 1 };
     bool settingShown = true;
-    CallFigures calls;
+    records::CallFigures calls;
     bool operator==(const SavedSession &) const = default;
 };
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "machine/machine.h"
-#include "play/bonuscalls.h"
+#include "records/bonuscalls.h"
 
 namespace play {
 
@@ -22,7 +22,7 @@ public:
     // The third reel stands: the game is in view, its payout on the display.
     virtual void gameShown(const machine::GameResult &game) = 0;
     // ボーナス察知 was called after the game in view.
-    virtual void called(Call call) = 0;
+    virtual void called(records::BonusCalls::Call call) = 0;
 };
 
 } // namespace play

@@ -4,6 +4,7 @@
 #include "judge/categories.h"
 #include "machine/bonusgame.h"
 #include "play/session.h"
+#include "records/gamerow.h"
 
 #include <QtTest>
 
@@ -331,65 +332,27 @@ private slots:
         QCOMPARE(session.calls(), CallFigures {});
     }
 
-    // ボーナス察知's rules over a sitting: n a normal game with nothing
-    // carried, b one with a BIG carried, r one showing a reach-me (a BIG
-    // carried), L the game lining the BIG up, B a bonus game; c a call, | the
-    // next lever.
-    void callRules_data()
+    // A reach-me left without a call counts as missed at the next lever.
+    void reachMeMissedAtTheNextLever()
     {
-        QTest::addColumn<QString>("sitting");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("wrong");
-        QTest::addColumn<int>("missed");
-        QTest::addColumn<int>("last"); // the last call's outcome
-        QTest::newRow("right once a bonus") << "b c | b c" << 1 << 0 << 0 << int(Call::alreadyMade);
-        QTest::newRow("wrong") << "n c" << 0 << 1 << 0 << int(Call::wrong);
-        QTest::newRow("once a game") << "n c c" << 0 << 1 << 0 << int(Call::alreadyMade);
-        QTest::newRow("wrong, then right") << "n c | b c" << 1 << 1 << 0 << int(Call::right);
-        QTest::newRow("a bonus game: nothing to notice")
-            << "B c" << 0 << 0 << 0 << int(Call::nothingToNotice);
-        QTest::newRow("lined up: nothing to notice")
-            << "b | L c" << 0 << 0 << 0 << int(Call::nothingToNotice);
-        QTest::newRow("a reach-me left at the lever")
-            << "r |" << 0 << 0 << 1 << int(Call::nothingToNotice);
-        QTest::newRow("not missed before the lever")
-            << "r" << 0 << 0 << 0 << int(Call::nothingToNotice);
-        QTest::newRow("a reach-me called") << "r c |" << 1 << 0 << 0 << int(Call::right);
-        QTest::newRow("its bonus called already") << "b c | r |" << 1 << 0 << 0 << int(Call::right);
-        QTest::newRow("the next bonus is new")
-            << "b c | L | B | b c" << 2 << 0 << 0 << int(Call::right);
-        QTest::newRow("the next bonus's reach-me")
-            << "b c | L | B | r |" << 1 << 0 << 1 << int(Call::right);
-    }
-    void callRules()
-    {
-        QFETCH(QString, sitting);
-        QFETCH(int, right);
-        QFETCH(int, wrong);
-        QFETCH(int, missed);
-        QFETCH(int, last);
-        const auto game = [](Phase phase, Bonus bonus, judge::Code code) {
-            machine::GameResult g;
-            g.phase = phase;
-            g.bonus = bonus;
-            g.code = code;
-            return g;
-        };
-        BonusCalls calls;
-        Call lastCall = Call::nothingToNotice;
-        for (const QChar step : sitting) {
-            switch (step.toLatin1()) {
-            case 'n': calls.gameEnded(game(Phase::normal, Bonus::none, judge::Code::J18)); break;
-            case 'b': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J18)); break;
-            case 'r': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J03)); break;
-            case 'L': calls.gameEnded(game(Phase::normal, Bonus::big, judge::Code::J01)); break;
-            case 'B': calls.gameEnded(game(Phase::big, Bonus::big, judge::Code::J18)); break;
-            case 'c': lastCall = calls.call(); break;
-            case '|': calls.nextLever(); break;
-            }
+        FakeView view;
+        Options options;
+        options.control = machine::ControlOption::reachMeFirst;
+        Session session(view,
+            machine::Machine(stateWith([](machine::State &s) { s.carried = Bonus::big; })),
+            options);
+        Micros t = kLever;
+        for (int game = 0; game < 200; ++game) {
+            QVERIFY(session.lever({ t, 0 }));
+            t = stopAll(session, t);
+            if (records::showsReachMe(records::rowOf(view.shown.back())))
+                break;
+            QCOMPARE(session.calls().missed, std::int64_t(0));
         }
-        QCOMPARE(int(lastCall), last);
-        QCOMPARE(calls.figures(), (CallFigures { right, wrong, missed }));
+        QVERIFY(records::showsReachMe(records::rowOf(view.shown.back())));
+        QCOMPARE(session.calls().missed, std::int64_t(0));
+        QVERIFY(session.lever({ t, 0 }));
+        QCOMPARE(session.calls().missed, std::int64_t(1));
     }
 
     void newMachineOnlyWhileTheReelsStand()

@@ -102,7 +102,7 @@ private slots:
             << SavedSession { machine::newState(1, 1), { 1, 1, 1 }, true, {} };
         SavedSession calls = played(300, 7);
         calls.settingShown = false;
-        calls.calls = { 12, 3, 1'000'000'000'000 };
+        calls.calls = { 12, 3, 1'000'000'000'000, 7, 30 };
         QTest::newRow("played, setting hidden, calls") << calls;
         SavedSession bonus = played(40, 2);
         bonus.machine.carried = machine::Bonus::none;

@@ -3,6 +3,7 @@
 // the game shown when the third reel stands, the lever wait, ボーナス察知.
 #include "judge/categories.h"
 #include "machine/bonusgame.h"
+#include "play/newmachine.h"
 #include "play/session.h"
 #include "records/gamerow.h"
 
@@ -353,6 +354,26 @@ private slots:
         QCOMPARE(session.calls().missed, std::int64_t(0));
         QVERIFY(session.lever({ t, 0 }));
         QCOMPARE(session.calls().missed, std::int64_t(1));
+    }
+
+    // A seed gives the same machine, a hidden setting too; without a seed
+    // the one drawn stands in.
+    void newMachineFromASeed()
+    {
+        QCOMPARE(newMachine({ 3, 42 }, 7).seed, std::uint64_t(42));
+        QCOMPARE(newMachine({ 3, std::nullopt }, 7).seed, std::uint64_t(7));
+        QCOMPARE(newMachine({ 3, 42 }, 7).setting, 3);
+        QVERIFY(newMachine({ 3, 42 }, 7).settingShown);
+        std::array<int, 7> hidden {};
+        for (std::uint64_t seed = 0; seed < 600; ++seed) {
+            const NewMachine made = newMachine({ std::nullopt, seed }, 7);
+            QVERIFY(!made.settingShown);
+            QCOMPARE(newMachine({ std::nullopt, seed }, 99).setting, made.setting);
+            ++hidden.at(std::size_t(made.setting));
+        }
+        QCOMPARE(hidden[0], 0);
+        for (int setting = 1; setting <= 6; ++setting)
+            QVERIFY(hidden.at(std::size_t(setting)) > 60); // about 100 each
     }
 
     void newMachineOnlyWhileTheReelsStand()

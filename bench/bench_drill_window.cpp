@@ -12,9 +12,9 @@
 #include "drill/patterns.h"
 #include "drill/progressformat.h"
 #include "drill/store/progressstore.h"
+#include "ui/classic/classiclook.h"
 #include "ui/drill/drillwindow.h"
-#include "ui/looks.h"
-#include "ui/strippictures.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,9 +9,9 @@
 // difference to a shown window is the cost of repainting the reels.
 // --scale 2 runs at twice the scale (QT_SCALE_FACTOR), where the reels show
 // the @2x pictures; only 35 ms unless speeds are given.
-#include "ui/looks.h"
-#include "ui/mainwindow.h"
-#include "ui/strippictures.h"
+#include "ui/classic/classiclook.h"
+#include "ui/classic/mainwindow.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

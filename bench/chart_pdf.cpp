@@ -6,9 +6,9 @@
 // PDF in memory, as the chart tool does; the figures are the time of the
 // whole run and the size of the PDF, for all patterns and for categories 2–4.
 #include "judge/patternfilter.h"
-#include "ui/cellpictures.h"
 #include "ui/chart/chartprinter.h"
-#include "ui/strippictures.h"
+#include "ui/pictures/cellpictures.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -7,12 +7,13 @@
 // then scrolls page by page and times each page's repaint. Resident memory
 // is read before the window is built and after the last page. --grab saves
 // the window after the first run, filtered by --category and --search.
+#include "ui/app/chartreels.h"
 #include "ui/chart/chartview.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/filterpanel.h"
-#include "ui/looks.h"
-#include "ui/mainwindow.h"
-#include "ui/strippictures.h"
+#include "ui/classic/classiclook.h"
+#include "ui/classic/mainwindow.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // or memory pile up.
 //
 //   QT_QPA_PLATFORM=offscreen build-perf/bin/soak_autoplay [seconds]
-#include "ui/looks.h"
-#include "ui/mainwindow.h"
-#include "ui/strippictures.h"
+#include "ui/classic/classiclook.h"
+#include "ui/classic/mainwindow.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -2,11 +2,11 @@
 // window's first paint: the start-up benchmark's measured child.
 #include "firstpaint.h"
 
-#include "ui/commandline.h"
-#include "ui/lifetime.h"
-#include "ui/looks.h"
-#include "ui/program.h"
-#include "ui/titlewindow.h"
+#include "ui/app/commandline.h"
+#include "ui/app/program.h"
+#include "ui/classic/classiclook.h"
+#include "ui/classic/lifetime.h"
+#include "ui/classic/titlewindow.h"
 
 #include <QApplication>
 

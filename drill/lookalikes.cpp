@@ -31,39 +31,39 @@ Look lookOf(const judge::Pattern &p)
 } // namespace
 
 LookAlikes::LookAlikes()
-    : lookOf_(kPatternCount)
+    : m_lookOf(kPatternCount)
 {
     std::map<Look, int> numbers;
     for (int i = 0; i < kPatternCount; ++i) {
         const auto [it, added]
-            = numbers.try_emplace(lookOf(patternAt(i)), static_cast<int>(members_.size()));
+            = numbers.try_emplace(lookOf(patternAt(i)), static_cast<int>(m_members.size()));
         if (added) {
-            members_.emplace_back();
-            categories_.emplace_back();
+            m_members.emplace_back();
+            m_categories.emplace_back();
         }
         const auto look = static_cast<std::size_t>(it->second);
-        lookOf_[static_cast<std::size_t>(i)] = it->second;
-        members_[look].push_back(i);
-        categories_[look].set(static_cast<std::size_t>(judge::number(categoryAt(i))));
+        m_lookOf[static_cast<std::size_t>(i)] = it->second;
+        m_members[look].push_back(i);
+        m_categories[look].set(static_cast<std::size_t>(judge::number(categoryAt(i))));
     }
-    for (std::size_t look = 0; look < members_.size(); ++look)
-        if (categories_[look].count() > 1) {
-            ++mixedLooks_;
-            mixedPatterns_ += static_cast<int>(members_[look].size());
+    for (std::size_t look = 0; look < m_members.size(); ++look)
+        if (m_categories[look].count() > 1) {
+            ++m_mixedLooks;
+            m_mixedPatterns += static_cast<int>(m_members[look].size());
         }
 }
 
 CategorySet LookAlikes::rightCategories(const judge::Pattern &pattern) const
 {
-    return categories_[static_cast<std::size_t>(
-        lookOf_[static_cast<std::size_t>(indexOf(pattern))])];
+    return m_categories[static_cast<std::size_t>(
+        m_lookOf[static_cast<std::size_t>(indexOf(pattern))])];
 }
 
 std::vector<judge::Pattern> LookAlikes::sameLook(const judge::Pattern &pattern) const
 {
     const int self = indexOf(pattern);
     std::vector<judge::Pattern> others;
-    for (int i : members_[static_cast<std::size_t>(lookOf_[static_cast<std::size_t>(self)])])
+    for (int i : m_members[static_cast<std::size_t>(m_lookOf[static_cast<std::size_t>(self)])])
         if (i != self)
             others.push_back(patternAt(i));
     return others;

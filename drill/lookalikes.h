@@ -32,15 +32,15 @@ public:
     std::vector<judge::Pattern> sameLook(const judge::Pattern &pattern) const;
 
     // Looks shared by patterns of different categories, and those patterns.
-    int mixedLooks() const { return mixedLooks_; }
-    int mixedPatterns() const { return mixedPatterns_; }
+    int mixedLooks() const { return m_mixedLooks; }
+    int mixedPatterns() const { return m_mixedPatterns; }
 
 private:
-    std::vector<int> lookOf_; // pattern index → look number
-    std::vector<std::vector<int>> members_; // look number → pattern indexes
-    std::vector<CategorySet> categories_; // look number → categories
-    int mixedLooks_ = 0;
-    int mixedPatterns_ = 0;
+    std::vector<int> m_lookOf; // pattern index → look number
+    std::vector<std::vector<int>> m_members; // look number → pattern indexes
+    std::vector<CategorySet> m_categories; // look number → categories
+    int m_mixedLooks = 0;
+    int m_mixedPatterns = 0;
 };
 
 // Built on first use.

@@ -40,45 +40,45 @@ std::int64_t systemClock()
 }
 
 Scheduler::Scheduler(Progress &progress, std::uint64_t seed, Clock clock)
-    : progress_(progress)
-    , random_(seed)
-    , clock_(std::move(clock))
+    : m_progress(progress)
+    , m_random(seed)
+    , m_clock(std::move(clock))
 {
     setCategories({});
 }
 
 void Scheduler::setCategories(const CategorySet &categories)
 {
-    categories_ = categories;
-    pool_.clear();
+    m_categories = categories;
+    m_pool.clear();
     for (int i = 0; i < kPatternCount; ++i)
         if (categories.none()
             || categories.test(static_cast<std::size_t>(judge::number(categoryAt(i)))))
-            pool_.push_back(i);
-    if (pool_.empty()) // a set naming no category
+            m_pool.push_back(i);
+    if (m_pool.empty()) // a set naming no category
         setCategories({});
 }
 
 bool Scheduler::isDue(int pattern) const
 {
-    const PatternProgress &p = progress_.patterns.at(static_cast<std::size_t>(pattern));
+    const PatternProgress &p = m_progress.patterns.at(static_cast<std::size_t>(pattern));
     if (p.box == 0)
         return false;
-    const std::uint64_t since = progress_.questions - p.lastQuestion;
+    const std::uint64_t since = m_progress.questions - p.lastQuestion;
     return since >= static_cast<std::uint64_t>(questionGap(pattern, p))
-        && clock_() - p.lastAsked >= kBoxGaps[p.box].seconds;
+        && m_clock() - p.lastAsked >= kBoxGaps[p.box].seconds;
 }
 
 int Scheduler::randomOf(const std::vector<int> &patterns)
 {
     std::uniform_int_distribution<std::size_t> pick(0, patterns.size() - 1);
-    return patterns[pick(random_)];
+    return patterns[pick(m_random)];
 }
 
 int Scheduler::pickWeakness()
 {
-    const int last = current_ && pool_.size() > 1 ? indexOf(*current_) : -1;
-    const std::int64_t now = clock_();
+    const int last = m_current && m_pool.size() > 1 ? indexOf(*m_current) : -1;
+    const std::int64_t now = m_clock();
 
     int lowestDueBox = kTopBox + 1;
     std::vector<int> due;
@@ -88,16 +88,16 @@ int Scheduler::pickWeakness()
     double nearestRatio = -1;
     int oldest = -1;
     bool oldestMastered = true;
-    for (const int i : pool_) {
+    for (const int i : m_pool) {
         if (i == last)
             continue;
-        const PatternProgress &p = progress_.patterns[static_cast<std::size_t>(i)];
+        const PatternProgress &p = m_progress.patterns[static_cast<std::size_t>(i)];
         if (p.box == 0) {
             fresh[static_cast<std::size_t>(judge::number(categoryAt(i)))].push_back(i);
             continue;
         }
         learning += p.box <= 2 ? 1 : 0;
-        const std::uint64_t since = progress_.questions - p.lastQuestion;
+        const std::uint64_t since = m_progress.questions - p.lastQuestion;
         const int gap = questionGap(i, p);
         if (since >= static_cast<std::uint64_t>(gap)
             && now - p.lastAsked >= kBoxGaps[p.box].seconds) {
@@ -107,8 +107,8 @@ int Scheduler::pickWeakness()
             }
             // Box 1 takes the longest waiting first, so that none waits long.
             if (p.box == 1 && !due.empty()
-                && since > progress_.questions
-                        - progress_.patterns[static_cast<std::size_t>(due.front())].lastQuestion)
+                && since > m_progress.questions
+                        - m_progress.patterns[static_cast<std::size_t>(due.front())].lastQuestion)
                 due.clear();
             if (p.box == lowestDueBox && (p.box != 1 || due.empty()))
                 due.push_back(i);
@@ -123,7 +123,7 @@ int Scheduler::pickWeakness()
         }
         // Not mastered before mastered, then the longest unasked.
         const bool mastered = isMastered(p.box);
-        const auto &o = oldest < 0 ? p : progress_.patterns[static_cast<std::size_t>(oldest)];
+        const auto &o = oldest < 0 ? p : m_progress.patterns[static_cast<std::size_t>(oldest)];
         if (oldest < 0 || (oldestMastered && !mastered)
             || (mastered == oldestMastered && p.lastQuestion < o.lastQuestion)) {
             oldest = i;
@@ -131,7 +131,7 @@ int Scheduler::pickWeakness()
         }
     }
 
-    currentWasDue_ = true;
+    m_currentWasDue = true;
     if (!due.empty())
         return randomOf(due);
 
@@ -145,11 +145,11 @@ int Scheduler::pickWeakness()
     if (std::ranges::any_of(weights, [](int w) { return w > 0; })
         && (learning < kLearning || nearest < 0)) {
         std::discrete_distribution<std::size_t> category(weights.begin(), weights.end());
-        return randomOf(fresh[category(random_)]);
+        return randomOf(fresh[category(m_random)]);
     }
     if (nearest >= 0)
         return nearest;
-    currentWasDue_ = false;
+    m_currentWasDue = false;
     if (oldest >= 0)
         return oldest;
     return last; // the pool holds this one pattern only
@@ -158,37 +158,37 @@ int Scheduler::pickWeakness()
 judge::Pattern Scheduler::next()
 {
     int index;
-    if (mode_ == Mode::play) {
-        index = randomOf(pool_);
-        currentWasDue_ = isDue(index);
+    if (m_mode == Mode::play) {
+        index = randomOf(m_pool);
+        m_currentWasDue = isDue(index);
     } else {
         index = pickWeakness();
     }
-    current_ = patternAt(index);
-    answered_ = false;
-    return *current_;
+    m_current = patternAt(index);
+    m_answered = false;
+    return *m_current;
 }
 
 Outcome Scheduler::answer(std::optional<judge::Category> chosen)
 {
-    if (!current_ || answered_)
+    if (!m_current || m_answered)
         throw std::logic_error("drill::Scheduler::answer: no pattern waits for an answer");
-    answered_ = true;
+    m_answered = true;
     const LookAlikes &lookAlikes = machineLookAlikes();
-    Outcome outcome { *current_, chosen, false, lookAlikes.rightCategories(*current_),
-        lookAlikes.sameLook(*current_) };
+    Outcome outcome { *m_current, chosen, false, lookAlikes.rightCategories(*m_current),
+        lookAlikes.sameLook(*m_current) };
     outcome.right
         = chosen && outcome.rightCategories.test(static_cast<std::size_t>(judge::number(*chosen)));
 
-    const int index = indexOf(*current_);
-    progress_.record(
-        index, chosen ? judge::number(*chosen) : 0, outcome.right, clock_(), currentWasDue_);
+    const int index = indexOf(*m_current);
+    m_progress.record(
+        index, chosen ? judge::number(*chosen) : 0, outcome.right, m_clock(), m_currentWasDue);
 
     const auto own = static_cast<std::size_t>(judge::number(categoryAt(index)));
-    ++sitting_.answers;
-    ++sitting_.answersIn[own];
-    sitting_.right += outcome.right ? 1 : 0;
-    sitting_.rightIn[own] += outcome.right ? 1 : 0;
+    ++m_sitting.answers;
+    ++m_sitting.answersIn[own];
+    m_sitting.right += outcome.right ? 1 : 0;
+    m_sitting.rightIn[own] += outcome.right ? 1 : 0;
     return outcome;
 }
 

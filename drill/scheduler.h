@@ -83,23 +83,23 @@ class Scheduler {
 public:
     Scheduler(Progress &progress, std::uint64_t seed, Clock clock = systemClock);
 
-    void setMode(Mode mode) { mode_ = mode; }
-    Mode mode() const { return mode_; }
+    void setMode(Mode mode) { m_mode = mode; }
+    Mode mode() const { return m_mode; }
     // Narrows both modes to these categories; a set naming none means all nine.
     void setCategories(const CategorySet &categories);
-    CategorySet categories() const { return categories_; }
+    CategorySet categories() const { return m_categories; }
 
     // Picks the next pattern and remembers it as the one asked.
     judge::Pattern next();
     // The pattern last returned by next(); nullopt before the first.
-    std::optional<judge::Pattern> current() const { return current_; }
+    std::optional<judge::Pattern> current() const { return m_current; }
 
     // Answers the current pattern (empty: the time ran out) and records it in
     // the progress. Call once per next().
     Outcome answer(std::optional<judge::Category> chosen);
 
     // Since this scheduler was made.
-    const SittingFigures &sitting() const { return sitting_; }
+    const SittingFigures &sitting() const { return m_sitting; }
 
     // Whether the pattern (index) is due now, by kBoxGaps.
     bool isDue(int pattern) const;
@@ -108,16 +108,16 @@ private:
     int pickWeakness();
     int randomOf(const std::vector<int> &patterns);
 
-    Progress &progress_;
-    std::mt19937_64 random_;
-    Clock clock_;
-    Mode mode_ = Mode::weakness;
-    CategorySet categories_;
-    std::vector<int> pool_; // allowed patterns, by index
-    std::optional<judge::Pattern> current_;
-    bool currentWasDue_ = false;
-    bool answered_ = true;
-    SittingFigures sitting_;
+    Progress &m_progress;
+    std::mt19937_64 m_random;
+    Clock m_clock;
+    Mode m_mode = Mode::weakness;
+    CategorySet m_categories;
+    std::vector<int> m_pool; // allowed patterns, by index
+    std::optional<judge::Pattern> m_current;
+    bool m_currentWasDue = false;
+    bool m_answered = true;
+    SittingFigures m_sitting;
 };
 
 } // namespace drill

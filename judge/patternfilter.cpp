@@ -2,6 +2,8 @@
 
 #include "judge/table.h"
 
+#include <map>
+#include <set>
 #include <string>
 
 namespace judge {
@@ -160,6 +162,23 @@ std::vector<ResultGroup> selectPatterns(const PatternFilter &filter)
                     group.patterns.push_back(pattern);
             }
     return groups;
+}
+
+const ViewFigures &machineViewFigures()
+{
+    static const ViewFigures figures = [] {
+        std::map<Grid, std::set<Code>> results;
+        for (int left = 1; left <= kCells; ++left)
+            for (int centre = 1; centre <= kCells; ++centre)
+                for (int right = 1; right <= kCells; ++right)
+                    results[gridFor(left, centre, right)].insert(judge::judge(left, centre, right));
+        ViewFigures counted;
+        counted.views = int(results.size());
+        for (const auto &[grid, codes] : results)
+            counted.mixed += codes.size() > 1 ? 1 : 0;
+        return counted;
+    }();
+    return figures;
 }
 
 } // namespace judge

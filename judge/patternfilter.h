@@ -50,4 +50,14 @@ struct ResultGroup {
 // group may be empty).
 std::vector<ResultGroup> selectPatterns(const PatternFilter &filter);
 
+// The different 3 × 3 views of symbols the reel windows can show, and those
+// of them that stand for patterns with different results: for these a lookup
+// by what one sees gives more than one answer.
+struct ViewFigures {
+    int views = 0;
+    int mixed = 0;
+};
+// Worked out from the machine's judgement on first use.
+const ViewFigures &machineViewFigures();
+
 } // namespace judge

@@ -63,7 +63,7 @@ Judgement::Judgement(const std::vector<LeftTable> &tables)
                     fail(where(table.left, centre) + " stands in two rows");
                 centreSeen[static_cast<std::size_t>(centre)] = true;
                 for (int right = 1; right <= kCells; ++right)
-                    codes_[index(table.left, centre, right)]
+                    m_codes[index(table.left, centre, right)]
                         = rowCodes[static_cast<std::size_t>(right)];
             }
         }
@@ -80,7 +80,7 @@ Code Judgement::at(int left, int centre, int right) const
 {
     if (!isCell(left) || !isCell(centre) || !isCell(right))
         throw std::out_of_range("judge: a top-row cell is not 1..21");
-    return codes_[index(left, centre, right)];
+    return m_codes[index(left, centre, right)];
 }
 
 const Judgement &machineJudgement()

@@ -62,7 +62,7 @@ private:
         return static_cast<std::size_t>(patternIndex(left, centre, right));
     }
 
-    std::array<Code, kPatterns> codes_ {};
+    std::array<Code, kPatterns> m_codes {};
 };
 
 // The machine's judgement, built on first use.

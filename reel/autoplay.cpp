@@ -20,49 +20,49 @@ void MainController::autostart_Click()
         false);
     setReelSpeed(*text1);
     setAutoInterval(*text3);
-    for (IntervalTimer *timer : spinTimers_)
+    for (IntervalTimer *timer : m_spinTimers)
         timer->setEnabled(true);
-    timer4_.setEnabled(true);
-    view_.setEnabled(Button::autostop, true);
-    view_.setEnabled(Button::autostart, false);
-    view_.setFocus(Button::autostop);
+    m_timer4.setEnabled(true);
+    m_view.setEnabled(Button::autostop, true);
+    m_view.setEnabled(Button::autostart, false);
+    m_view.setFocus(Button::autostop);
 }
 
 // One cycle is six ticks. autokaisu is never reset by a start or a stop, so
 // an auto-play stopped mid-cycle resumes the cycle where it broke off.
 void MainController::Timer4_Timer()
 {
-    fields_.autokaisu = int16::add(fields_.autokaisu, 1);
-    switch (fields_.autokaisu) {
-    case 1: spinTimers_[0]->setEnabled(false); break;
-    case 2: spinTimers_[1]->setEnabled(false); break;
+    m_fields.autokaisu = int16::add(m_fields.autokaisu, 1);
+    switch (m_fields.autokaisu) {
+    case 1: m_spinTimers[0]->setEnabled(false); break;
+    case 2: m_spinTimers[1]->setEnabled(false); break;
     case 3:
     case 4: // the right reel already stands; the pattern is judged again
-        spinTimers_[2]->setEnabled(false);
+        m_spinTimers[2]->setEnabled(false);
         yaku();
         showJudgement();
         break;
     case 5:
-        view_.setCaption(Label::lbtamaya, "");
-        view_.setCaption(Label::lbyakumei, "");
-        for (IntervalTimer *timer : spinTimers_)
+        m_view.setCaption(Label::lbtamaya, "");
+        m_view.setCaption(Label::lbyakumei, "");
+        for (IntervalTimer *timer : m_spinTimers)
             timer->setEnabled(true);
         break;
-    default: fields_.autokaisu = 0; break;
+    default: m_fields.autokaisu = 0; break;
     }
 }
 
 void MainController::autostop_Click()
 {
-    for (IntervalTimer *timer : spinTimers_)
+    for (IntervalTimer *timer : m_spinTimers)
         timer->setEnabled(false);
-    timer4_.setEnabled(false);
-    view_.setEnabled(Button::autostart, true);
-    view_.setEnabled(Button::autostop, false);
+    m_timer4.setEnabled(false);
+    m_view.setEnabled(Button::autostart, true);
+    m_view.setEnabled(Button::autostop, false);
     setEnabled({ Button::cmend, Button::r3ue, Button::r3sita, Button::cmstart, Button::r1ue,
                    Button::r1sita, Button::r2ue, Button::r2sita },
         true);
-    view_.setFocus(Button::autostart);
+    m_view.setFocus(Button::autostart);
 }
 
 } // namespace reel

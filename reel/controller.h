@@ -63,7 +63,7 @@ public:
 
     // The window's variables: reel fields, timint, timgoukei, autokaisu, the
     // last judgement's cells and texts.
-    const WindowFields &fields() const { return fields_; }
+    const WindowFields &fields() const { return m_fields; }
 
     // A handler that meets an arithmetic overflow or an impossible picture
     // position throws (std::overflow_error, std::out_of_range): a run-time
@@ -88,10 +88,10 @@ private:
     void showJudgement();
     void setEnabled(std::initializer_list<Button> buttons, bool enabled);
 
-    MainView &view_;
-    std::array<IntervalTimer *, 3> spinTimers_;
-    IntervalTimer &timer4_;
-    WindowFields fields_;
+    MainView &m_view;
+    std::array<IntervalTimer *, 3> m_spinTimers;
+    IntervalTimer &m_timer4;
+    WindowFields m_fields;
 };
 
 } // namespace reel

@@ -20,21 +20,21 @@ GoToPattern MainController::goToPattern(int left, int centre, int right)
 {
     if (!judge::isCell(left) || !judge::isCell(centre) || !judge::isCell(right))
         throw std::out_of_range("reel::goToPattern: no such cell");
-    if (timer4_.isEnabled())
+    if (m_timer4.isEnabled())
         return GoToPattern::autoPlaying;
-    for (const IntervalTimer *timer : spinTimers_)
+    for (const IntervalTimer *timer : m_spinTimers)
         if (timer->isEnabled())
             return GoToPattern::reelsTurning;
     const std::array<int, 3> cells { left, centre, right };
     for (int reel = 0; reel < 3; ++reel) {
         const int cell = cells[static_cast<std::size_t>(reel)];
         // A reel that already shows the cell stays where it stands.
-        if (topRowCell(view_.pictureTop(reel)) == cell)
+        if (topRowCell(m_view.pictureTop(reel)) == cell)
             continue;
         ReelFields fields = reelFields(reel);
         fields.pos = positionOf(cell);
         fields.top = pictureOffset(fields.pos);
-        view_.setPictureTop(reel, fields.top);
+        m_view.setPictureTop(reel, fields.top);
     }
     yaku();
     showJudgement();

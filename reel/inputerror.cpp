@@ -4,7 +4,7 @@ namespace reel {
 
 std::string inputErrorMessage(TextBox box, ReadResult::Outcome outcome)
 {
-    const std::string_view problem = outcome == ReadResult::Outcome::OutOfRange
+    const std::string_view problem = outcome == ReadResult::Outcome::outOfRange
         ? "が範囲を超えています。"
         : "が数値ではありません。";
     std::string message(boxCaption(box));

@@ -17,8 +17,8 @@ constexpr const char *boxCaption(TextBox box)
 }
 
 // Names the box by its caption, says whether the text was no number or a
-// number out of range, and what the box accepts. `outcome` is NotANumber or
-// OutOfRange.
+// number out of range, and what the box accepts. `outcome` is notANumber or
+// outOfRange.
 std::string inputErrorMessage(TextBox box, ReadResult::Outcome outcome);
 
 } // namespace reel

@@ -10,8 +10,8 @@ namespace {
 
 using Outcome = ReadResult::Outcome;
 
-constexpr ReadResult notANumber { Outcome::NotANumber, 0 };
-constexpr ReadResult outOfRange { Outcome::OutOfRange, 0 };
+constexpr ReadResult kNotANumber { Outcome::notANumber, 0 };
+constexpr ReadResult kOutOfRange { Outcome::outOfRange, 0 };
 
 // The characters a number may be typed with, each mapped to its ASCII form;
 // ' ' stands for any blank. The full-width forms are the ones a Japanese
@@ -145,11 +145,11 @@ bool parseDecimal(std::string_view s, Decimal &number)
 ReadResult roundToInt16(const Decimal &number)
 {
     if (number.digits.empty())
-        return { Outcome::Value, 0 }; // "-0" too
+        return { Outcome::value, 0 }; // "-0" too
     const auto count = static_cast<long long>(number.digits.size());
     const long long integerDigits = count + number.scale;
     if (integerDigits > 5) // at least 100000
-        return outOfRange;
+        return kOutOfRange;
 
     long long whole = 0;
     for (long long k = 0; k < integerDigits; ++k)
@@ -166,8 +166,8 @@ ReadResult roundToInt16(const Decimal &number)
 
     const long long value = number.negative ? -whole : whole;
     if (value < int16::kMin || value > int16::kMax)
-        return outOfRange;
-    return { Outcome::Value, static_cast<std::int16_t>(value) };
+        return kOutOfRange;
+    return { Outcome::value, static_cast<std::int16_t>(value) };
 }
 
 } // namespace
@@ -176,15 +176,15 @@ ReadResult readInt16(std::string_view utf8)
 {
     std::string ascii;
     if (!toAscii(utf8, ascii))
-        return notANumber;
+        return kNotANumber;
     const std::size_t begin = ascii.find_first_not_of(' ');
     if (begin == std::string::npos)
-        return notANumber;
+        return kNotANumber;
     const std::size_t end = ascii.find_last_not_of(' ') + 1;
 
     Decimal number;
     if (!parseDecimal(std::string_view(ascii).substr(begin, end - begin), number))
-        return notANumber;
+        return kNotANumber;
     return roundToInt16(number);
 }
 

@@ -14,17 +14,17 @@
 namespace reel {
 
 struct ReadResult {
-    enum class Outcome { Value, NotANumber, OutOfRange };
+    enum class Outcome { value, notANumber, outOfRange };
 
     Outcome outcome;
     std::int16_t value; // 0 unless outcome is Value
 
-    bool ok() const { return outcome == Outcome::Value; }
+    bool ok() const { return outcome == Outcome::value; }
 };
 
 // `utf8` is the box's text. Invalid UTF-8, other control characters and
-// anything outside the forms above are NotANumber; a rounded value outside
-// −32768..32767 is OutOfRange.
+// anything outside the forms above are notANumber; a rounded value outside
+// −32768..32767 is outOfRange.
 ReadResult readInt16(std::string_view utf8);
 
 // Whether the text is the lone digit 0, half-width or full-width, and

@@ -6,13 +6,15 @@
 // because the strip repeats its first rows below its last cell.
 #pragma once
 
+#include "judge/stripgeometry.h"
 #include "reel/mainview.h"
 
 #include <cstdint>
 
 namespace reel {
 
-inline constexpr std::int16_t kCellTwips = 975;
+inline constexpr std::int16_t kCellTwips = judge::kCellTwips;
+static_assert(kCellTwips == 975);
 inline constexpr std::int16_t kTopAtPositionZero = -20280;
 inline constexpr std::int16_t kLastPosition = 21;
 

@@ -1,8 +1,8 @@
 #include "tools/chart/chartpdf.h"
 
 #include "tools/chart/chartpictures.h"
-#include "ui/cellpictures.h"
 #include "ui/chart/chartprinter.h"
+#include "ui/pictures/cellpictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -43,16 +43,16 @@ void startGuiApplication(std::optional<QGuiApplication> &app)
 static std::string pictureProblemText(ui::PictureProblem problem)
 {
     switch (problem) {
-    case ui::PictureProblem::None: break;
-    case ui::PictureProblem::Missing: return "no such file";
-    case ui::PictureProblem::FolderGone: return "the folder no longer exists";
-    case ui::PictureProblem::NoPermission: return "permission denied";
-    case ui::PictureProblem::LinkLoop: return "too many levels of symbolic links";
-    case ui::PictureProblem::NotRegularFile: return "not a regular file";
-    case ui::PictureProblem::CannotOpen: return "cannot be opened";
-    case ui::PictureProblem::Truncated: return "pixel rows are missing";
-    case ui::PictureProblem::NotAPicture: return "not a picture";
-    case ui::PictureProblem::TooSmall: return "too small for the reel windows";
+    case ui::PictureProblem::none: break;
+    case ui::PictureProblem::missing: return "no such file";
+    case ui::PictureProblem::folderGone: return "the folder no longer exists";
+    case ui::PictureProblem::noPermission: return "permission denied";
+    case ui::PictureProblem::linkLoop: return "too many levels of symbolic links";
+    case ui::PictureProblem::notRegularFile: return "not a regular file";
+    case ui::PictureProblem::cannotOpen: return "cannot be opened";
+    case ui::PictureProblem::truncated: return "pixel rows are missing";
+    case ui::PictureProblem::notAPicture: return "not a picture";
+    case ui::PictureProblem::tooSmall: return "too small for the reel windows";
     }
     return "unknown problem";
 }

@@ -1,7 +1,7 @@
 // Where the chart tool finds the strip pictures it draws the patterns from.
 #pragma once
 
-#include "ui/strippictures.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QString>
 

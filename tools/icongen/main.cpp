@@ -1,9 +1,9 @@
 // Writes the program's logo as PNG files for the desktop's icon theme:
 //   icongen OUT_DIR SIZE...   → OUT_DIR/SIZE.png for each size
-#include "ui/windowicon.h"
+#include "ui/common/windowicon.h"
 
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fputs("usage: icongen OUT_DIR SIZE...\n", stderr);
         return 2;

@@ -1,9 +1,9 @@
-// One reel's strip picture: 21 cells of 65 rows, cell n at rows 65n..65n+64,
-// with cell 21 repeated above cell 1 and cells 1..4 repeated below cell 21 so
-// that every reel position fills the reel window. The picture for
-// high-density screens has the same layout at `scale` times the size.
+// One reel's strip picture, laid out as judge/stripgeometry.h says, so that
+// every reel position fills the reel window. The picture for high-density
+// screens has the same layout at `scale` times the size.
 #pragma once
 
+#include "judge/stripgeometry.h"
 #include "judge/strips.h"
 
 #include <QImage>
@@ -11,10 +11,10 @@
 
 namespace stripgen {
 
-inline constexpr int kStripWidth = 100;
-inline constexpr int kCellHeight = 65;
-inline constexpr int kCellsPerStrip = 21;
-inline constexpr int kStripHeight = 1680;
+using judge::kStripHeight;
+using judge::kStripWidth;
+inline constexpr int kCellHeight = judge::kCellPixels;
+inline constexpr int kCellsPerStrip = judge::kStripCells;
 
 // Where a symbol may paint inside its cell: rows 2..63, columns 1..97.
 inline constexpr QRect kSymbolBox { 1, 2, 97, 62 };

@@ -15,16 +15,16 @@ namespace {
 class SavedState {
 public:
     explicit SavedState(QPainter &painter)
-        : painter_(painter)
+        : m_painter(painter)
     {
-        painter_.save();
+        m_painter.save();
     }
-    ~SavedState() { painter_.restore(); }
+    ~SavedState() { m_painter.restore(); }
     SavedState(const SavedState &) = delete;
     SavedState &operator=(const SavedState &) = delete;
 
 private:
-    QPainter &painter_;
+    QPainter &m_painter;
 };
 
 } // namespace
@@ -132,7 +132,7 @@ void drawVsign(QPainter &painter)
 // A black stretched hexagon with a pink inner border and the machine's name.
 void drawRegplate(QPainter &painter)
 {
-    static const QString name = QString::fromUtf8("雷光丸");
+    static const QString kName = QStringLiteral("雷光丸");
 
     const QPolygonF plate { { QPointF(3, 33), QPointF(17, 12), QPointF(79, 12), QPointF(93, 33),
         QPointF(79, 54), QPointF(17, 54) } };
@@ -146,7 +146,7 @@ void drawRegplate(QPainter &painter)
     painter.drawPolygon(border);
 
     QPainterPath text;
-    text.addText(0, 0, artFont(22, name), name);
+    text.addText(0, 0, artFont(22, kName), kName);
     const QRectF bounds = text.boundingRect();
     text.translate(QPointF(48, 33) - bounds.center());
     painter.setPen(QPen(Qt::white, 0.9)); // a touch heavier than the face itself

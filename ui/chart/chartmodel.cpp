@@ -1,8 +1,7 @@
 #include "ui/chart/chartmodel.h"
 
 #include "judge/table.h"
-
-#include <QLocale>
+#include "ui/common/texts.h"
 
 #include <algorithm>
 
@@ -10,26 +9,22 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // A group's internal id is 0; a pattern's is its group's row + 1.
 quintptr patternId(int groupRow) { return quintptr(groupRow) + 1; }
 
 QString symbolRows(const judge::Pattern &pattern)
 {
-    static const char *const rowNames[] = { "上段", "中段", "下段" };
+    static const char *const kRowNames[] = { "上段", "中段", "下段" };
     const judge::Grid grid = judge::gridFor(pattern.left, pattern.centre, pattern.right);
     QStringList lines;
     for (std::size_t row = 0; row < 3; ++row) {
         QStringList words;
         for (judge::Symbol symbol : grid[row])
             words << fromUtf8(judge::symbolWord(symbol));
-        lines << QString::fromUtf8(rowNames[row]) + "　" + words.join("　");
+        lines << QString::fromUtf8(kRowNames[row]) + QStringLiteral("　")
+                + words.join(QStringLiteral("　"));
     }
-    return lines.join('\n');
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -52,27 +47,11 @@ void ChartModel::setFilter(const judge::PatternFilter &filter)
     endResetModel();
 }
 
-QString ChartModel::resultLine(judge::Code code)
-{
-    return fromUtf8(judge::message(code).yakumei).replace("\r\n", "　");
-}
-
-QString ChartModel::cellsText(const judge::Pattern &pattern)
-{
-    return QString("%1 %2 %3").arg(pattern.left).arg(pattern.centre).arg(pattern.right);
-}
-
-// The share is of all patterns; two decimals keep the rarest result (one
-// pattern in 9261, 0.01 %) from showing 0.
 QString ChartModel::headerText(const judge::ResultGroup &group)
 {
-    const double share = 100.0 * group.total / judge::kPatterns;
-    return QString("%1　%2　［%3］　%4 / %5 通り（全体の %6 %）")
+    return QStringLiteral("%1　%2　［%3］　%4")
         .arg(QString::fromStdString(judge::name(group.code)), resultLine(group.code),
-            fromUtf8(judge::categoryName(judge::categoryOf(group.code))))
-        .arg(group.patterns.size())
-        .arg(group.total)
-        .arg(QLocale::c().toString(share, 'f', 2));
+            fromUtf8(judge::categoryName(judge::categoryOf(group.code))), groupCounts(group));
 }
 
 QModelIndex ChartModel::index(int row, int column, const QModelIndex &parent) const
@@ -114,17 +93,17 @@ QVariant ChartModel::data(const QModelIndex &index, int role) const
         const judge::ResultGroup &group = m_groups[std::size_t(index.row())];
         switch (role) {
         case Qt::DisplayRole: return headerText(group);
-        case CodeRole: return judge::number(group.code);
+        case codeRole: return judge::number(group.code);
         default: return {};
         }
     }
     const judge::ResultGroup &group = m_groups[index.internalId() - 1];
     const judge::Pattern &pattern = group.patterns[std::size_t(index.row())];
     switch (role) {
-    case Qt::DisplayRole: return cellsText(pattern) + "　" + resultLine(group.code);
+    case Qt::DisplayRole: return cellsText(pattern) + QStringLiteral("　") + resultLine(group.code);
     case Qt::ToolTipRole: return symbolRows(pattern);
-    case PatternRole: return QVariant::fromValue(pattern);
-    case CodeRole: return judge::number(group.code);
+    case patternRole: return QVariant::fromValue(pattern);
+    case codeRole: return judge::number(group.code);
     default: return {};
     }
 }

@@ -16,8 +16,8 @@ class ChartModel : public QAbstractItemModel {
     Q_OBJECT
 public:
     enum Role {
-        PatternRole = Qt::UserRole + 1, // judge::Pattern, pattern rows only
-        CodeRole, // the result's number 1..38
+        patternRole = Qt::UserRole + 1, // judge::Pattern, pattern rows only
+        codeRole, // the result's number 1..38
     };
 
     // Starts with every pattern shown.
@@ -34,10 +34,6 @@ public:
 
     // The header of a group: result, category, counts and share.
     static QString headerText(const judge::ResultGroup &group);
-    // A result's text on one line.
-    static QString resultLine(judge::Code code);
-    // "3 2 14".
-    static QString cellsText(const judge::Pattern &pattern);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;

@@ -1,8 +1,8 @@
 #include "ui/chart/chartprinter.h"
 
 #include "judge/table.h"
-#include "ui/cellpictures.h"
-#include "ui/chart/chartmodel.h"
+#include "ui/common/texts.h"
+#include "ui/pictures/cellpictures.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -90,11 +90,6 @@ std::vector<Page> layOut(const std::vector<judge::ResultGroup> &groups, double p
     return pages;
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Paints in millimetres from the top left of the printable area, text in
 // points.
 class PagePainter {
@@ -139,18 +134,13 @@ void paintHeader(PagePainter &page, double y, const judge::ResultGroup &group, b
 {
     const std::string_view tamaya = judge::message(group.code).tamaya;
     QString title = QString::fromStdString(judge::name(group.code)) + QStringLiteral("　")
-        + ChartModel::resultLine(group.code);
+        + resultLine(group.code);
     if (!tamaya.empty())
         title += QStringLiteral("　") + fromUtf8(tamaya);
     if (continued)
         title += QStringLiteral("（続き）");
-    // Two decimals, as the window shows it: the rarest result is 0.01 %.
-    const double share = 100.0 * group.total / judge::kPatterns;
-    const QString counts = QStringLiteral("%1　%2 / %3 通り（全体の %4 %）")
-                               .arg(fromUtf8(judge::categoryName(judge::categoryOf(group.code))))
-                               .arg(group.patterns.size())
-                               .arg(group.total)
-                               .arg(share, 0, 'f', 2);
+    const QString counts = fromUtf8(judge::categoryName(judge::categoryOf(group.code)))
+        + QStringLiteral("　") + groupCounts(group);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     page.text(QRectF(0, y, page.width(), 6), flags, title, printFont(10.5, true));
     page.text(QRectF(0, y + 6, page.width(), 4.5), flags, counts, printFont(8));
@@ -180,7 +170,7 @@ void paintPattern(PagePainter &page, double x, double y, const judge::Pattern &p
     const double width = 3 * kReelWidth + 2 * kReelGap;
     const QRectF label(x, y + 3 * cell, width, kLabelHeight);
     const QFont font = printFont(8);
-    page.text(label, Qt::AlignLeft | Qt::AlignVCenter, ChartModel::cellsText(pattern), font);
+    page.text(label, Qt::AlignLeft | Qt::AlignVCenter, cellsText(pattern), font);
     page.text(
         label, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(judge::name(code)), font);
 }

@@ -38,7 +38,7 @@ void ChartView::keyPressEvent(QKeyEvent *event)
 void ChartView::choose(const QModelIndex &index)
 {
     if (index.isValid() && ChartModel::isPattern(index))
-        emit patternChosen(index.data(ChartModel::PatternRole).value<judge::Pattern>());
+        emit patternChosen(index.data(ChartModel::patternRole).value<judge::Pattern>());
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/chart/chartview.h"
 #include "ui/chart/filterpanel.h"
 #include "ui/chart/patterndelegate.h"
+#include "ui/common/texts.h"
 
 #include "judge/table.h"
 
@@ -34,22 +35,24 @@ constexpr int kMessageMilliseconds = 5000;
 ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     : QMainWindow(parent)
     , m_cells(pictures)
+    , m_painter(pictures)
     , m_model(new ChartModel(this))
     , m_filters(new FilterPanel(this))
     , m_view(new ChartView(this))
     , m_count(new QLabel(this))
 {
-    setWindowTitle("リーチ目表");
+    setWindowTitle(QStringLiteral("リーチ目表"));
 
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new PatternDelegate(m_cells, m_view));
-    m_view->setAccessibleName("リーチ目");
+    m_view->setItemDelegate(new PatternDelegate(m_painter, m_view));
+    m_view->setAccessibleName(QStringLiteral("リーチ目"));
 
+    const judge::ViewFigures &views = judge::machineViewFigures();
     auto *note = new QLabel(
-        QString("同じ3段の図柄でも、コマが違えば結果が違うことがあります（見える 3 × 3 の"
-                "並び %1 通りのうち %2 通り）。図柄で絞ると、それらをすべて表示します。")
-            .arg(5880)
-            .arg(414),
+        QStringLiteral("同じ3段の図柄でも、コマが違えば結果が違うことがあります（見える 3 × 3 の"
+                       "並び %1 通りのうち %2 通り）。図柄で絞ると、それらをすべて表示します。")
+            .arg(views.views)
+            .arg(views.mixed),
         this);
     note->setWordWrap(true);
 
@@ -63,12 +66,12 @@ ChartWindow::ChartWindow(const StripPictures &pictures, QWidget *parent)
     setCentralWidget(central);
     statusBar()->addPermanentWidget(m_count);
 
-    QMenu *file = menuBar()->addMenu("ファイル");
-    QAction *printAction = file->addAction("印刷…", this, &ChartWindow::print);
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
+    QAction *printAction = file->addAction(QStringLiteral("印刷…"), this, &ChartWindow::print);
     printAction->setShortcut(QKeySequence::Print);
-    file->addAction("PDFに保存…", this, &ChartWindow::savePdf);
+    file->addAction(QStringLiteral("PDFに保存…"), this, &ChartWindow::savePdf);
     file->addSeparator();
-    QAction *closeAction = file->addAction("閉じる", this, &QWidget::close);
+    QAction *closeAction = file->addAction(QStringLiteral("閉じる"), this, &QWidget::close);
     closeAction->setShortcut(QKeySequence::Close);
 
     connect(m_filters, &FilterPanel::filterChanged, this, &ChartWindow::applyFilter);
@@ -89,19 +92,21 @@ void ChartWindow::applyFilter()
 {
     m_model->setFilter(m_filters->filter());
     m_view->expandAll();
-    m_count->setText(QString("%1 / %2 通り").arg(m_model->shownCount()).arg(judge::kPatterns));
+    m_count->setText(
+        QStringLiteral("%1 / %2 通り").arg(m_model->shownCount()).arg(judge::kPatterns));
 }
 
 void ChartWindow::choosePattern(judge::Pattern pattern)
 {
     if (!m_handler) {
-        statusBar()->showMessage("メイン画面がないので移せません。", kMessageMilliseconds);
+        statusBar()->showMessage(
+            QStringLiteral("メイン画面がないので移せません。"), kMessageMilliseconds);
         return;
     }
     const QString refusal = m_handler(pattern);
     if (refusal.isEmpty())
         statusBar()->showMessage(
-            QString("リールを %1 に合わせました。").arg(ChartModel::cellsText(pattern)),
+            QStringLiteral("リールを %1 に合わせました。").arg(cellsText(pattern)),
             kMessageMilliseconds);
     else
         statusBar()->showMessage(refusal, kMessageMilliseconds);
@@ -121,16 +126,16 @@ bool ChartWindow::printTo(QPagedPaintDevice &device) const
 void ChartWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("リーチ目表");
+    printer.setDocName(QStringLiteral("リーチ目表"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle("印刷");
+    dialog.setWindowTitle(QStringLiteral("印刷"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (printTo(printer))
-        statusBar()->showMessage("印刷しました。", kMessageMilliseconds);
+        statusBar()->showMessage(QStringLiteral("印刷しました。"), kMessageMilliseconds);
     else
-        QMessageBox::warning(
-            this, "印刷", "印刷できませんでした。プリンターの設定を確かめて下さい。");
+        QMessageBox::warning(this, QStringLiteral("印刷"),
+            QStringLiteral("印刷できませんでした。プリンターの設定を確かめて下さい。"));
 }
 
 QString ChartWindow::saveAsPdf(const QString &fileName) const
@@ -140,8 +145,8 @@ QString ChartWindow::saveAsPdf(const QString &fileName) const
         return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setTitle("リーチ目表");
-        writer.setCreator("reachme");
+        writer.setTitle(QStringLiteral("リーチ目表"));
+        writer.setCreator(QStringLiteral("reachme"));
         if (!printTo(writer)) {
             file.cancelWriting();
             return QStringLiteral("PDFを書けませんでした。");
@@ -155,34 +160,17 @@ QString ChartWindow::saveAsPdf(const QString &fileName) const
 void ChartWindow::savePdf()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, "PDFに保存", folder + "/リーチ目表.pdf", "PDF (*.pdf)");
+    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("PDFに保存"),
+        folder + QStringLiteral("/リーチ目表.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
     const QString error = saveAsPdf(fileName);
     if (error.isEmpty())
         statusBar()->showMessage(
-            QString("%1 に保存しました。").arg(fileName), kMessageMilliseconds);
+            QStringLiteral("%1 に保存しました。").arg(fileName), kMessageMilliseconds);
     else
         statusBar()->showMessage(
-            QString("%1 に保存できません: %2").arg(fileName, error), kMessageMilliseconds);
-}
-
-QString goToPatternText(reel::GoToPattern result)
-{
-    switch (result) {
-    case reel::GoToPattern::done: return {};
-    case reel::GoToPattern::reelsTurning: return "リールが回っている間は移せません。";
-    case reel::GoToPattern::autoPlaying: return "オートプレイ中は移せません。";
-    }
-    return {};
-}
-
-ChartWindow::PatternHandler reelsHandler(reel::MainController &controller)
-{
-    return [&controller](judge::Pattern pattern) {
-        return goToPatternText(controller.goToPattern(pattern.left, pattern.centre, pattern.right));
-    };
+            QStringLiteral("%1 に保存できません: %2").arg(fileName, error), kMessageMilliseconds);
 }
 
 } // namespace ui

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "judge/patternfilter.h"
-#include "reel/controller.h"
-#include "ui/cellpictures.h"
+#include "ui/pictures/cellpictures.h"
+#include "ui/pictures/patternpainter.h"
 
 #include <QMainWindow>
 
@@ -50,7 +50,8 @@ private:
     void print();
     void savePdf();
 
-    CellPictures m_cells;
+    CellPictures m_cells; // for the printed pages
+    PatternPainter m_painter; // for the list
     ChartModel *m_model;
     // Built first, so that Tab leads from the search field and the filters
     // to the list.
@@ -59,12 +60,5 @@ private:
     QLabel *m_count;
     PatternHandler m_handler;
 };
-
-// The status-bar text for a request to put the reels on a pattern: empty when
-// done, else why it was refused.
-QString goToPatternText(reel::GoToPattern result);
-
-// A handler that puts the controller's reels on the pattern.
-ChartWindow::PatternHandler reelsHandler(reel::MainController &controller);
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/chart/filterpanel.h"
 
-#include "ui/chart/chartmodel.h"
+#include "ui/common/texts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,13 +15,9 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-const char *const kRowNames[] = { "上段", "中段", "下段" };
-const char *const kReelNames[] = { "左", "中", "右" };
+const QString kRowNames[]
+    = { QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段") };
+const QString kReelNames[] = { QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右") };
 
 } // namespace
 
@@ -35,13 +31,15 @@ FilterPanel::FilterPanel(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *searchLabel = new QLabel("検索(&S)", this);
+    auto *searchLabel = new QLabel(QStringLiteral("検索(&S)"), this);
     searchLabel->setBuddy(m_search);
-    m_search->setAccessibleName("検索");
-    m_search->setPlaceholderText("例: 3 2 14 または J04");
+    m_search->setAccessibleName(QStringLiteral("検索"));
+    m_search->setPlaceholderText(QStringLiteral("例: 3 2 14 または J04"));
     m_search->setClearButtonEnabled(true);
-    m_search->setToolTip("左・中・右のコマ番号（1〜21）を1〜3個、または結果（J01〜J38）");
-    m_hint->setText("コマ番号を左・中・右の順に1〜3個（1〜21）か、J01〜J38 を入れてください。");
+    m_search->setToolTip(
+        QStringLiteral("左・中・右のコマ番号（1〜21）を1〜3個、または結果（J01〜J38）"));
+    m_hint->setText(
+        QStringLiteral("コマ番号を左・中・右の順に1〜3個（1〜21）か、J01〜J38 を入れてください。"));
     m_hint->setWordWrap(true);
     m_hint->setForegroundRole(QPalette::Highlight);
     m_hint->hide();
@@ -50,24 +48,24 @@ FilterPanel::FilterPanel(QWidget *parent)
     layout->addWidget(m_hint);
 
     auto *form = new QFormLayout;
-    m_category->addItem("すべて");
+    m_category->addItem(QStringLiteral("すべて"));
     for (judge::Category category : judge::kCategories)
         m_category->addItem(fromUtf8(judge::categoryName(category)));
-    m_category->setAccessibleName("分類");
-    m_result->addItem("すべて");
+    m_category->setAccessibleName(QStringLiteral("分類"));
+    m_result->addItem(QStringLiteral("すべて"));
     for (int n = 1; n <= judge::kCodeCount; ++n) {
         const judge::Code code = judge::codeFromNumber(n);
         m_result->addItem(
-            QString::fromStdString(judge::name(code)) + "　" + ChartModel::resultLine(code));
+            QString::fromStdString(judge::name(code)) + QStringLiteral("　") + resultLine(code));
     }
-    m_result->setAccessibleName("結果");
+    m_result->setAccessibleName(QStringLiteral("結果"));
     m_result->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_result->setMinimumContentsLength(12);
-    form->addRow("分類(&C)", m_category);
-    form->addRow("結果(&R)", m_result);
+    form->addRow(QStringLiteral("分類(&C)"), m_category);
+    form->addRow(QStringLiteral("結果(&R)"), m_result);
     layout->addLayout(form);
 
-    auto *symbols = new QGroupBox("図柄", this);
+    auto *symbols = new QGroupBox(QStringLiteral("図柄"), this);
     auto *grid = new QGridLayout(symbols);
     for (int reel = 0; reel < 3; ++reel)
         grid->addWidget(new QLabel(kReelNames[reel], symbols), 0, reel + 1, Qt::AlignHCenter);
@@ -75,11 +73,11 @@ FilterPanel::FilterPanel(QWidget *parent)
         grid->addWidget(new QLabel(kRowNames[row], symbols), row + 1, 0);
         for (int reel = 0; reel < 3; ++reel) {
             auto *box = new QComboBox(symbols);
-            box->addItem("－");
+            box->addItem(QStringLiteral("－"));
             for (judge::Symbol symbol : judge::kSymbols)
                 box->addItem(fromUtf8(judge::symbolWord(symbol)));
             box->setAccessibleName(
-                QString("%1リール%2の図柄").arg(kReelNames[reel], kRowNames[row]));
+                QStringLiteral("%1リール%2の図柄").arg(kReelNames[reel], kRowNames[row]));
             grid->addWidget(box, row + 1, reel + 1);
             m_places[std::size_t(row)][std::size_t(reel)] = box;
             connect(box, &QComboBox::currentIndexChanged, this, &FilterPanel::changed);
@@ -87,7 +85,7 @@ FilterPanel::FilterPanel(QWidget *parent)
     }
     layout->addWidget(symbols);
 
-    auto *clearButton = new QPushButton("条件を消す", this);
+    auto *clearButton = new QPushButton(QStringLiteral("条件を消す"), this);
     layout->addWidget(clearButton, 0, Qt::AlignLeft);
     layout->addStretch();
 

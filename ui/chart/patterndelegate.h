@@ -1,25 +1,26 @@
 // Paints the chart's rows: a group header as a bar of text, a pattern as the
-// three reel windows show it (three rows of symbols), its cells and its
-// result. The cell pictures are scaled once per device pixel ratio.
+// three reel windows show it (three rows of symbols) at half the size, its
+// cells and its result.
 #pragma once
 
-#include <QPixmap>
 #include <QStyledItemDelegate>
-
-#include <array>
 
 namespace ui {
 
-class CellPictures;
+class PatternPainter;
 
 class PatternDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    // The pictures must outlive the delegate.
-    explicit PatternDelegate(const CellPictures &cells, QObject *parent = nullptr);
+    // The painter must outlive the delegate.
+    explicit PatternDelegate(const PatternPainter &painter, QObject *parent = nullptr);
 
-    // One cell as the chart draws it, in device-independent pixels.
-    static QSize cellSize();
+    // Half the reel window's size: the symbols stay clear and a screen holds
+    // several patterns.
+    static constexpr qreal kScale = 0.5;
+    // One reel's three rows as the chart draws them, in device-independent
+    // pixels.
+    static QSize reelSize();
     static constexpr int kReelGap = 4;
     static constexpr int kMargin = 4;
 
@@ -31,15 +32,12 @@ public:
     static QRect reelRect(const QRect &row, int reel);
 
 private:
-    const QPixmap &scaledCell(int reel, int cell, qreal ratio) const;
     void paintHeader(
         QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
     void paintPattern(
         QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
 
-    const CellPictures &m_cells;
-    mutable qreal m_ratio = 0;
-    mutable std::array<std::array<QPixmap, 21>, 3> m_scaled;
+    const PatternPainter &m_painter;
 };
 
 } // namespace ui

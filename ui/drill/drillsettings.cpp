@@ -24,7 +24,7 @@ DrillSettings loadDrillSettings()
 {
     const QSettings settings;
     DrillSettings result;
-    if (settings.value(kMode).toString() == QLatin1String("play"))
+    if (settings.value(kMode).toString() == QStringLiteral("play"))
         result.mode = drill::Mode::play;
     // The chosen category numbers, e.g. "2 3 4 9".
     const QStringList numbers

@@ -1,6 +1,7 @@
 #include "ui/drill/drilltexts.h"
 
 #include "judge/table.h"
+#include "ui/common/texts.h"
 
 #include <QDir>
 #include <QStringList>
@@ -9,27 +10,6 @@
 #include <cstring>
 
 namespace ui {
-
-namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-QString cells(judge::Pattern pattern)
-{
-    return QStringLiteral("%1 %2 %3").arg(pattern.left).arg(pattern.centre).arg(pattern.right);
-}
-
-// The result's lines, CR LF as the label's line break.
-QString resultLines(judge::Code code)
-{
-    return fromUtf8(judge::message(code).yakumei)
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-} // namespace
 
 QString categoryCaption(judge::Category category)
 {
@@ -62,10 +42,10 @@ QString feedbackText(const drill::Outcome &outcome)
     if (!cheer.isEmpty())
         lines << cheer;
     if (!outcome.sameLook.empty()) {
-        lines << QStringLiteral("%1 と同じ見た目の出目があります：").arg(cells(p));
+        lines << QStringLiteral("%1 と同じ見た目の出目があります：").arg(cellsText(p));
         for (const judge::Pattern &other : outcome.sameLook) {
             const judge::Code otherCode = judge::judge(other.left, other.centre, other.right);
-            lines << cells(other) + QStringLiteral("　")
+            lines << cellsText(other) + QStringLiteral("　")
                     + categoryCaption(judge::categoryOf(otherCode)) + QStringLiteral("　")
                     + resultLines(otherCode).replace(u'\n', u' ');
         }

@@ -2,12 +2,12 @@
 
 #include "drill/lookalikes.h"
 #include "drill/statistics.h"
+#include "ui/common/looks.h"
+#include "ui/common/qtintervaltimer.h"
 #include "ui/drill/drilltexts.h"
 #include "ui/drill/patternview.h"
 #include "ui/drill/settingsdialog.h"
 #include "ui/drill/statisticsdialog.h"
-#include "ui/looks.h"
-#include "ui/qtintervaltimer.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>

@@ -13,7 +13,7 @@
 #include "reel/intervaltimer.h"
 #include "ui/drill/drillsettings.h"
 #include "ui/drill/timelimit.h"
-#include "ui/strippictures.h"
+#include "ui/pictures/strippictures.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,9 @@
 #include "ui/drill/patternview.h"
 
-#include "judge/strips.h"
 #include "reel/reelmodel.h"
-#include "ui/formbuilder.h"
-#include "ui/looks.h"
-#include "ui/reelgeometry.h"
+#include "ui/common/looks.h"
+#include "ui/common/texts.h"
+#include "ui/pictures/reelgeometry.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -22,18 +21,12 @@ constexpr int kAreaRight = kOpeningLefts[2] + kOpeningWidth + kBarWidth;
 // spinning reel shows cell 1 at position 21, never at 0.
 std::int16_t positionShowing(int cell) { return std::int16_t(reel::kLastPosition + 1 - cell); }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 PatternView::PatternView(const StripPictures &pictures, QWidget *parent)
     : QWidget(parent)
+    , m_painter(pictures)
 {
-    for (std::size_t reel = 0; reel < 3; ++reel)
-        m_strips[reel] = QPixmap::fromImage(pictures.images[reel]);
     setFixedSize(sizeHint());
     setAccessibleName(QStringLiteral("出目"));
     setPattern(m_pattern);
@@ -64,24 +57,22 @@ void PatternView::setPattern(judge::Pattern pattern)
 void PatternView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), systemColour(SystemColour::ButtonFace));
+    painter.fillRect(rect(), systemColour(SystemColour::buttonFace));
     const QPoint origin = areaInMainWindow().topLeft();
     const int cells[3] = { m_pattern.left, m_pattern.centre, m_pattern.right };
     for (int reel = 0; reel < 3; ++reel) {
         const QRect window = opening(reel);
-        painter.setClipRect(window);
-        // Where the main window puts the strip's top left corner.
+        // The strip's row at the reel window's top edge, where the main
+        // window puts the strip's top for this cell.
         const int top = toPixels(reel::pictureOffset(positionShowing(cells[reel])));
-        const QPoint corner(toPixels(kPictureLefts[std::size_t(reel)]), top);
-        painter.drawPixmap(corner - origin, m_strips[std::size_t(reel)]);
-        const QColor framing = systemColour(SystemColour::ToolTipText);
+        m_painter.paintReel(painter, window, reel, toPixels(kOpeningTop) - top);
+        const QColor framing = systemColour(SystemColour::toolTipText);
         for (int lineTop : kFramingLineTops) {
             const QPoint from(toPixels(kFramingLineLeft), toPixels(lineTop));
             const QPoint to(toPixels(kFramingLineRight), toPixels(lineTop));
-            painter.fillRect(QRect(from - origin, to - origin), framing);
+            painter.fillRect(QRect(from - origin, to - origin).intersected(window), framing);
         }
     }
-    painter.setClipping(false);
     drawFrameBars(painter);
 }
 
@@ -99,22 +90,6 @@ void PatternView::drawFrameBars(QPainter &painter) const
         bar.rect = QRect(left, -1, width, height() + 2);
         style()->drawControl(QStyle::CE_PushButton, &bar, &painter, this);
     }
-}
-
-QString describePattern(judge::Pattern pattern)
-{
-    const judge::Grid grid = judge::gridFor(pattern.left, pattern.centre, pattern.right);
-    const QString reelNames[3]
-        = { QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右") };
-    QStringList reels;
-    for (std::size_t reel = 0; reel < 3; ++reel) {
-        QString words = reelNames[reel];
-        for (const auto &row : grid)
-            words += u' ' + fromUtf8(judge::symbolWord(row[reel]));
-        reels << words;
-    }
-    return QStringLiteral("%1 %2 %3: ").arg(pattern.left).arg(pattern.centre).arg(pattern.right)
-        + reels.join(QStringLiteral("、"));
 }
 
 } // namespace ui

@@ -5,12 +5,9 @@
 #pragma once
 
 #include "judge/patternfilter.h"
-#include "ui/strippictures.h"
+#include "ui/pictures/patternpainter.h"
 
-#include <QPixmap>
 #include <QWidget>
-
-#include <array>
 
 namespace ui {
 
@@ -36,12 +33,8 @@ protected:
 private:
     void drawFrameBars(QPainter &painter) const;
 
-    std::array<QPixmap, 3> m_strips;
+    PatternPainter m_painter;
     judge::Pattern m_pattern;
 };
-
-// "3 2 14: 左 大山 ３尺玉 リプレイ、中 …、右 …": the cells, then each reel's
-// three rows top to bottom in the players' words.
-QString describePattern(judge::Pattern pattern);
 
 } // namespace ui

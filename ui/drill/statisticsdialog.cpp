@@ -15,7 +15,10 @@ namespace ui {
 
 namespace {
 
-enum Column { kPatterns, kSeen, kMastered, kRecent, kSitting, kColumns };
+enum class Column { patterns, seen, mastered, recent, sitting };
+constexpr int kColumns = int(Column::sitting) + 1;
+
+constexpr int at(Column column) { return int(column); }
 
 QString share(int part, int whole)
 {
@@ -89,11 +92,11 @@ void StatisticsDialog::setFigures(
     int totalSitting = 0;
     int totalSittingRight = 0;
     const auto fill = [this](int row, const drill::CategoryFigures &f, int answers, int right) {
-        m_model->setItem(row, kPatterns, cell(QString::number(f.patterns)));
-        m_model->setItem(row, kSeen, cell(QString::number(f.seen)));
-        m_model->setItem(row, kMastered, cell(QString::number(f.mastered)));
-        m_model->setItem(row, kRecent, cell(share(f.recentRight, f.recentAnswers)));
-        m_model->setItem(row, kSitting,
+        m_model->setItem(row, at(Column::patterns), cell(QString::number(f.patterns)));
+        m_model->setItem(row, at(Column::seen), cell(QString::number(f.seen)));
+        m_model->setItem(row, at(Column::mastered), cell(QString::number(f.mastered)));
+        m_model->setItem(row, at(Column::recent), cell(share(f.recentRight, f.recentAnswers)));
+        m_model->setItem(row, at(Column::sitting),
             cell(answers == 0 ? QStringLiteral("—")
                               : QStringLiteral("%1 / %2").arg(right).arg(answers)));
     };

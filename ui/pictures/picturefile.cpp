@@ -25,16 +25,16 @@ PictureRead refusedToOpen(int error)
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return refused(PictureProblem::Missing, QStringLiteral("ファイルが見つかりません。"));
+        return refused(PictureProblem::missing, QStringLiteral("ファイルが見つかりません。"));
     case EACCES:
     case EPERM:
         return refused(
-            PictureProblem::NoPermission, QStringLiteral("ファイルを読む権限がありません。"));
+            PictureProblem::noPermission, QStringLiteral("ファイルを読む権限がありません。"));
     case ELOOP:
-        return refused(PictureProblem::LinkLoop,
+        return refused(PictureProblem::linkLoop,
             QStringLiteral("シンボリックリンクが循環していて、ファイルにたどり着けません。"));
     default:
-        return refused(PictureProblem::CannotOpen,
+        return refused(PictureProblem::cannotOpen,
             QStringLiteral("ファイルを開けません（%1）。")
                 .arg(QString::fromLocal8Bit(std::strerror(error))));
     }
@@ -64,21 +64,21 @@ PictureRead readPictureFile(const QString &path)
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refused(PictureProblem::CannotOpen,
+        return refused(PictureProblem::cannotOpen,
             QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
     }
     struct stat status { };
     if (::fstat(fd, &status) != 0)
         return refusedToOpen(errno);
     if (!S_ISREG(status.st_mode))
-        return refused(PictureProblem::NotRegularFile,
+        return refused(PictureProblem::notRegularFile,
             QStringLiteral("通常のファイルではなく、%1です。").arg(kindOf(status.st_mode)));
 
     // The reader fills missing rows in without a word; the header tells how
     // many bytes there must be.
     if (const auto layout = readBmpLayout(file.peek(64));
         layout && layout->bytesNeeded > qint64(status.st_size))
-        return refused(PictureProblem::Truncated,
+        return refused(PictureProblem::truncated,
             QStringLiteral("画素のデータが途中で切れています。%1 × %2 ピクセルの絵には "
                            "%3 バイト必要ですが、ファイルは %4 バイトしかありません。")
                 .arg(layout->width)
@@ -90,7 +90,7 @@ PictureRead readPictureFile(const QString &path)
     QImageReader reader(&file);
     PictureRead read;
     if (!reader.read(&read.image))
-        return refused(PictureProblem::NotAPicture, QStringLiteral("画像として読み込めません。"));
+        return refused(PictureProblem::notAPicture, QStringLiteral("画像として読み込めません。"));
     return read;
 }
 

@@ -9,24 +9,24 @@
 namespace ui {
 
 enum class PictureProblem {
-    None,
-    Missing, // no such file
-    FolderGone, // the folder it was looked for in no longer exists
-    NoPermission,
-    LinkLoop, // symbolic links that never end in a file
-    NotRegularFile, // a folder, a FIFO, a device …
-    CannotOpen, // any other reason the system gives
-    Truncated, // pixel rows missing at the end
-    NotAPicture,
-    TooSmall, // smaller than the place it is shown in needs
+    none,
+    missing, // no such file
+    folderGone, // the folder it was looked for in no longer exists
+    noPermission,
+    linkLoop, // symbolic links that never end in a file
+    notRegularFile, // a folder, a FIFO, a device …
+    cannotOpen, // any other reason the system gives
+    truncated, // pixel rows missing at the end
+    notAPicture,
+    tooSmall, // smaller than the place it is shown in needs
 };
 
 struct PictureRead {
     QImage image; // null unless read
-    PictureProblem problem = PictureProblem::None;
+    PictureProblem problem = PictureProblem::none;
     QString reason; // the problem in words, for the player
 
-    bool ok() const { return problem == PictureProblem::None; }
+    bool ok() const { return problem == PictureProblem::none; }
 };
 
 PictureRead readPictureFile(const QString &path);

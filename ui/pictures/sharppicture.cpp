@@ -45,7 +45,7 @@ double scaledDownDifference(const QImage &sharp, const QImage &normal)
 QImage readSharpPicture(const QString &sharpPath, const QImage &normal)
 {
     const PictureRead read = readPictureFile(sharpPath);
-    if (read.problem == PictureProblem::Missing)
+    if (read.problem == PictureProblem::missing)
         return {};
     QString reason = read.reason;
     if (read.ok() && read.image.size() != normal.size() * 2)

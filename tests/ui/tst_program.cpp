@@ -1,0 +1,346 @@
+// The program around its windows: how it ends, its command line, the hand-over
+// to a running program, and the right-click menu of the main window.
+#include "ui/app/chartreels.h"
+#include "ui/app/commandline.h"
+#include "ui/app/contextmenu.h"
+#include "ui/app/program.h"
+#include "ui/app/singleinstance.h"
+#include "ui/app/windowplacement.h"
+#include "ui/classic/classiclook.h"
+#include "ui/classic/helpwindow.h"
+#include "ui/classic/lifetime.h"
+#include "ui/classic/mainwindow.h"
+#include "ui_testpictures.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// A program whose end is recorded, started in a folder with test pictures and
+// past its title window.
+struct StartedProgram {
+    QTemporaryDir dir;
+    QList<int> exits;
+    ui::Lifetime lifetime { [this](int status) { exits << status; }, [](const QString &) {} };
+    ui::Program program { lifetime };
+
+    // `atTitle` runs while the title window shows.
+    bool start(ui::WindowRequest request = ui::WindowRequest::none,
+        const std::function<void(QWidget *)> &atTitle = {})
+    {
+        if (!dir.isValid() || !uitest::writeStripPictures(QDir(dir.path()))
+            || !QDir::setCurrent(dir.path()))
+            return false;
+        program.start(request);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("Form4")) {
+                if (atTitle)
+                    atTitle(w);
+                QTest::keyClick(
+                    w->findChild<QWidget *>(QStringLiteral("Command1")), Qt::Key_Return);
+            }
+        return QTest::qWaitFor([this] { return program.mainWindow() != nullptr; });
+    }
+};
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Settings and the drill's progress go to throw-away folders.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        ui::applyClassicLook(false);
+    }
+
+    void endSavesOnceThenExits()
+    {
+        QStringList calls;
+        ui::Lifetime lifetime(
+            [&calls](int status) { calls << QStringLiteral("exit %1").arg(status); },
+            [&calls](const QString &) { calls << QStringLiteral("report"); });
+        lifetime.atEnd([&calls] { calls << QStringLiteral("save chart"); });
+        lifetime.atEnd([&calls] { calls << QStringLiteral("save drill"); });
+        bool ran = false;
+        lifetime.run([&ran] { ran = true; });
+        QVERIFY(ran);
+        lifetime.end(0);
+        lifetime.end(0);
+        lifetime.fail(QStringLiteral("late"));
+        ran = false;
+        lifetime.run([&ran] { ran = true; });
+        QVERIFY(!ran);
+        QCOMPARE(calls, (QStringList { "save chart", "save drill", "exit 0" }));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("exitStatus");
+        const int none = int(ui::WindowRequest::none);
+        QTest::newRow("plain") << QStringList { "reachme" } << none << -1;
+        QTest::newRow("chart") << QStringList { "reachme", "--chart" }
+                               << int(ui::WindowRequest::chart) << -1;
+        QTest::newRow("drill") << QStringList { "reachme", "--drill" }
+                               << int(ui::WindowRequest::drill) << -1;
+        QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
+        QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
+        QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
+        QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
+        QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, request);
+        QFETCH(int, exitStatus);
+        const ui::CommandLine line = ui::parseCommandLine(arguments);
+        QCOMPARE(int(line.request), request);
+        QCOMPARE(line.exitStatus, exitStatus);
+        QCOMPARE(line.message.isEmpty(), exitStatus < 0);
+        QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
+    }
+
+    void laterStartHandsRequestToRunningProgram_data()
+    {
+        QTest::addColumn<bool>("stale"); // a socket file left by a program that died
+        QTest::newRow("first start") << false;
+        QTest::newRow("after a crash") << true;
+    }
+
+    void laterStartHandsRequestToRunningProgram()
+    {
+        QFETCH(bool, stale);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("test.socket"));
+        if (stale) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ui::SingleInstance later(name);
+        QVERIFY(!later.handOver("chart", 200)); // nothing running yet
+
+        ui::SingleInstance running(name);
+        QVERIFY(running.listen());
+        QSignalSpy requests(&running, &ui::SingleInstance::requested);
+        // The later start blocks while it waits for the answer: it runs in a
+        // thread of its own here, as it would in a process of its own.
+        bool handedOver = false;
+        QThread *thread
+            = QThread::create([&] { handedOver = ui::SingleInstance(name).handOver("drill"); });
+        thread->start();
+        QTRY_VERIFY(thread->isFinished());
+        delete thread;
+        QVERIFY(handedOver);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
+        // A second program beside the first leaves the name to it.
+        QVERIFY(!ui::SingleInstance(name).listen());
+    }
+
+    void rightClickOpensMenuWithoutMovingFocus_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("disabled stop button") << QStringLiteral("r1stop") << true;
+        QTest::newRow("step button that takes focus on a click") << QStringLiteral("r1ue") << true;
+        QTest::newRow("disabled frame") << QStringLiteral("Command3") << true;
+        QTest::newRow("message label") << QStringLiteral("lbyakumei") << true;
+        QTest::newRow("speed box") << QStringLiteral("Text1") << false;
+    }
+
+    void rightClickOpensMenuWithoutMovingFocus()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, opens);
+        ui::MainWindow window(uitest::stripPictures());
+        auto *action = new QAction(QStringLiteral("リーチ目表…"), &window);
+        auto *menu = new ui::ContextMenu(&window, { action });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused->objectName(), QStringLiteral("cmstart"));
+
+        auto *widget = window.findChild<QWidget *>(target);
+        QVERIFY(widget);
+        const QPoint at = widget->mapTo(&window, widget->rect().center());
+        QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
+        if (opens) {
+            QTRY_VERIFY(menu->menu()->isVisible());
+            QCOMPARE(menu->menu()->actions(), QList<QAction *> { action });
+            menu->menu()->hide();
+            QCOMPARE(QApplication::focusWidget(), focused);
+        } else {
+            QVERIFY(!menu->menu()->isVisible());
+            QTRY_COMPARE(QApplication::focusWidget(), widget);
+        }
+        // The left button still reaches the controls.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+            window.findChild<QWidget *>(QStringLiteral("r1ue"))->geometry().center());
+        QVERIFY(!menu->menu()->isVisible());
+    }
+
+    // `reachme --chart` asks before the title window is gone: the chart comes
+    // once the main window stands, beside it.
+    void requestWaitsForMainWindow()
+    {
+        StartedProgram started;
+        started.program.open(ui::WindowRequest::drill); // at the title window
+        QVERIFY(!started.program.drillWindow());
+        QVERIFY(started.start(ui::WindowRequest::chart));
+        QWidget *chart = started.program.chartWindow();
+        QVERIFY(chart);
+        QTRY_VERIFY(chart->isVisible());
+        QCOMPARE(chart->windowTitle(), QStringLiteral("リーチ目表"));
+        // The later request wins; a window asked for twice is raised, not made
+        // again.
+        QVERIFY(!started.program.drillWindow());
+        started.program.open(ui::WindowRequest::chart);
+        QCOMPARE(started.program.chartWindow(), chart);
+    }
+
+    void shortcutsOpenWindowsFromAnyWindow_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("title");
+        for (const QString &from :
+            { QStringLiteral("Form4"), QStringLiteral("riru"), QStringLiteral("Fsousa") }) {
+            QTest::addRow("Ctrl+L in %s", qPrintable(from))
+                << from << int(Qt::Key_L) << QStringLiteral("リーチ目表");
+            QTest::addRow("Ctrl+T in %s", qPrintable(from))
+                << from << int(Qt::Key_T) << QStringLiteral("練習");
+        }
+    }
+
+    void shortcutsOpenWindowsFromAnyWindow()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, title);
+        StartedProgram started;
+        const auto press = [key](QWidget *window) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key(key), Qt::ControlModifier);
+        };
+        // At the title window the request waits for the main window.
+        QVERIFY(started.start(ui::WindowRequest::none,
+            from == QStringLiteral("Form4") ? std::function<void(QWidget *)>(press) : nullptr));
+        ui::MainWindow *main = started.program.mainWindow();
+        QWidget *focused = main->focusWidget();
+        if (from == QStringLiteral("riru")) {
+            press(main);
+        } else if (from == QStringLiteral("Fsousa")) {
+            main->controller().Cmsousa_Click();
+            press(main->helpWindow(reel::HelpWindow::Fsousa));
+        }
+        QWidget *opened
+            = key == Qt::Key_L ? started.program.chartWindow() : started.program.drillWindow();
+        QVERIFY(opened);
+        QCOMPARE(opened->windowTitle(), title);
+        QTRY_VERIFY(opened->isVisible());
+        // The main window is as it was: no focus moved inside it.
+        QCOMPARE(main->focusWidget(), focused);
+        QVERIFY(started.exits.isEmpty());
+    }
+
+    void placesAreSavedOnTheWayOut()
+    {
+        QSettings().clear();
+        {
+            StartedProgram started;
+            QVERIFY(started.start(ui::WindowRequest::chart));
+            QWidget *chart = started.program.chartWindow();
+            QTRY_VERIFY(chart->isVisible());
+            chart->setGeometry(40, 50, 700, 500);
+            started.program.mainWindow()->controller().cmend_Click();
+            QCOMPARE(started.exits, QList<int> { 0 });
+        }
+        StartedProgram again;
+        QVERIFY(again.start(ui::WindowRequest::chart));
+        QWidget *chart = again.program.chartWindow();
+        QTRY_VERIFY(chart->isVisible());
+        QCOMPARE(chart->geometry(), QRect(40, 50, 700, 500));
+    }
+
+    // The first time, a new window stands beside the main window, on the
+    // screen, covering as little of it as its least size allows.
+    void firstPlaceIsBesideMainWindow_data()
+    {
+        QTest::addColumn<int>("mainLeft"); // share of the free width left of it, in %
+        QTest::addColumn<int>("width"); // share of the free width
+        QTest::addColumn<int>("leastWidth");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<bool>("covers");
+        QTest::newRow("room on the right") << 0 << 30 << 10 << true << false;
+        QTest::newRow("room on the left only") << 70 << 30 << 10 << false << false;
+        QTest::newRow("narrowed to the larger side") << 30 << 60 << 10 << true << false;
+        QTest::newRow("too wide even at its least") << 30 << 60 << 50 << true << true;
+    }
+
+    void firstPlaceIsBesideMainWindow()
+    {
+        QFETCH(int, mainLeft);
+        QFETCH(int, width);
+        QFETCH(int, leastWidth);
+        QFETCH(bool, right);
+        QFETCH(bool, covers);
+        QSettings().clear();
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto share = [&free](int percent) { return free.width() * percent / 100; };
+        QWidget main;
+        main.setGeometry(free.left() + share(mainLeft), free.top() + 20, share(30), 200);
+        main.show();
+        QWidget window;
+        window.setMinimumWidth(share(leastWidth));
+        window.resize(share(width), 150);
+        ui::restoreWindowPlace(&window, "test", &main);
+
+        const QRect placed = window.geometry();
+        QVERIFY2(free.contains(placed),
+            qPrintable(QStringLiteral("%1,%2 %3x%4")
+                           .arg(placed.x())
+                           .arg(placed.y())
+                           .arg(placed.width())
+                           .arg(placed.height())));
+        QVERIFY(placed.width() >= share(leastWidth));
+        QCOMPARE(placed.center().x() > main.geometry().center().x(), right);
+        QCOMPARE(placed.intersects(main.frameGeometry()), covers);
+    }
+
+    // The handler the program sets puts the main window's reels on the
+    // pattern, and says why not while they turn.
+    void reelsHandlerMovesTheMainWindow()
+    {
+        ui::MainWindow main(uitest::stripPictures());
+        const auto handler = ui::reelsHandler(main.controller());
+        QCOMPARE(handler({ 3, 2, 14 }), QString());
+        const reel::WindowFields &fields = main.controller().fields();
+        QCOMPARE(fields.r1jyoudan, 3);
+        QCOMPARE(fields.r2jyoudan, 2);
+        QCOMPARE(fields.r3jyoudan, 14);
+        main.controller().cmstart_Click();
+        QCOMPARE(handler({ 1, 1, 1 }), QStringLiteral("リールが回っている間は移せません。"));
+        main.controller().r1stop_Click();
+        main.controller().r2stop_Click();
+        main.controller().r3stop_Click();
+        main.controller().autostart_Click();
+        QCOMPARE(handler({ 1, 1, 1 }), QStringLiteral("オートプレイ中は移せません。"));
+        main.controller().autostop_Click();
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "tst_program.moc"

@@ -1,0 +1,31 @@
+// The program's command line: --chart and --drill open those windows beside
+// the main window (or in the program already running).
+#pragma once
+
+#include "ui/app/program.h"
+
+#include <QStringList>
+
+namespace ui {
+
+struct CommandLine {
+    WindowRequest request = WindowRequest::none;
+    // Set when the program is to end at once: the text for the terminal
+    // (help, version or an error) and the exit status.
+    QString message;
+    int exitStatus = -1;
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, the program's
+// name first.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The request as it travels to a running program, and back.
+QByteArray requestName(WindowRequest request);
+WindowRequest requestFromName(const QByteArray &name);
+
+// Sets the names settings, data folders and the window class carry. Before
+// anything reads settings or data folders.
+void setProgramNames();
+
+} // namespace ui

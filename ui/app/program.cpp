@@ -1,0 +1,169 @@
+#include "ui/app/program.h"
+
+#include "ui/app/chartreels.h"
+#include "ui/app/contextmenu.h"
+#include "ui/app/windowplacement.h"
+#include "ui/chart/chartwindow.h"
+#include "ui/classic/mainwindow.h"
+#include "ui/classic/titlewindow.h"
+#include "ui/drill/drillwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QStandardPaths>
+
+namespace ui {
+
+namespace {
+
+// Remembers a window's place whenever it is closed.
+class PlaceKeeper : public QObject {
+public:
+    PlaceKeeper(QWidget *window, const char *key)
+        : QObject(window)
+        , m_key(key)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            saveWindowPlace(static_cast<QWidget *>(watched), m_key);
+        return false;
+    }
+
+private:
+    const char *m_key;
+};
+
+} // namespace
+
+Program::Program(Lifetime &lifetime)
+    : m_lifetime(lifetime)
+{
+    // The newer windows come back where the player left them.
+    m_lifetime.atEnd([this] { savePlaces(); });
+    makeProgramActions();
+}
+
+Program::~Program()
+{
+    delete m_chart.data();
+    delete m_drill.data();
+    delete m_main.data();
+}
+
+MainWindow *Program::mainWindow() const { return m_main; }
+QWidget *Program::chartWindow() const { return m_chart; }
+QWidget *Program::drillWindow() const { return m_drill; }
+
+void Program::start(WindowRequest request)
+{
+    m_pending = request;
+    auto *title = new TitleWindow([this] { openMainWindow(); }, [this] { m_lifetime.end(0); });
+    // Asked for at the title window, the chart or the drill opens after it.
+    title->addActions({ m_chartAction, m_drillAction });
+    title->showCentred();
+}
+
+bool Program::openMainWindow()
+{
+    m_pictures = loadStripPictures();
+    if (!m_pictures.loaded()) {
+        m_lifetime.fail(m_pictures.errorMessage());
+        return false;
+    }
+    m_main = new MainWindow(m_pictures, &m_lifetime);
+    m_main->setAttribute(Qt::WA_DeleteOnClose);
+    m_main->addActions({ m_chartAction, m_drillAction });
+    new ContextMenu(m_main, { m_chartAction, m_drillAction });
+    m_main->showCentred();
+    const WindowRequest pending = std::exchange(m_pending, WindowRequest::none);
+    open(pending);
+    return true;
+}
+
+void Program::open(WindowRequest request)
+{
+    if (request == WindowRequest::none)
+        return;
+    if (!m_main) {
+        // Still at the title window: the request waits for the main window.
+        m_pending = request;
+        return;
+    }
+    if (request == WindowRequest::chart)
+        openChart();
+    else
+        openDrill();
+}
+
+// The chart and the drill are reached without a control of the main window's
+// own: a right-click menu and shortcuts that work in every window.
+void Program::makeProgramActions()
+{
+    m_chartAction = new QAction(QStringLiteral("リーチ目表…"), this);
+    m_chartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_chartAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_chartAction, &QAction::triggered, this, [this] { open(WindowRequest::chart); });
+    m_drillAction = new QAction(QStringLiteral("練習…"), this);
+    m_drillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_drillAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_drillAction, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
+}
+
+void Program::openChart()
+{
+    if (!m_chart) {
+        auto *chart = new ChartWindow(m_pictures);
+        chart->setPatternHandler([this](judge::Pattern pattern) {
+            QString refusal;
+            // Putting the reels on a pattern runs the main window's own
+            // judgement: a run-time error there ends the program as a
+            // button's would.
+            m_lifetime.run([&] {
+                if (m_main)
+                    refusal = reelsHandler(m_main->controller())(pattern);
+            });
+            return refusal;
+        });
+        new PlaceKeeper(chart, "chart");
+        restoreWindowPlace(chart, "chart", m_main);
+        m_chart = chart;
+    }
+    raise(m_chart);
+}
+
+void Program::openDrill()
+{
+    if (!m_drill) {
+        // The drill holds its progress file's lock while it exists: closing
+        // it lets another copy of the program take the file.
+        auto *drill = new DrillWindow(
+            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        drill->setAttribute(Qt::WA_DeleteOnClose);
+        new PlaceKeeper(drill, "drill");
+        restoreWindowPlace(drill, "drill", m_main);
+        m_drill = drill;
+    }
+    raise(m_drill);
+}
+
+void Program::savePlaces()
+{
+    if (m_chart)
+        saveWindowPlace(m_chart, "chart");
+    if (m_drill)
+        saveWindowPlace(m_drill, "drill");
+}
+
+void Program::raise(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace ui

@@ -53,7 +53,7 @@ bool Session::lever(const Input &input)
     const int rpm = m_options.rpm;
     m_game = Game { { ReelMotion(m_cells[0], start, rpm), ReelMotion(m_cells[1], start, rpm),
                         ReelMotion(m_cells[2], start, rpm) },
-        {}, std::nullopt };
+        std::nullopt };
     m_shown.reset();
     m_display = m_machine.display();
     m_display.payout = 0;
@@ -86,7 +86,7 @@ bool Session::stop(int reel, const Input &input)
         return false;
     const int slip = (press - stopped->cell + 21) % 21;
     motion.stopAfter(motion.cellsToPress(t) + slip);
-    m_game->stops[std::size_t(reel)] = stopped->cell;
+    m_cells[std::size_t(reel)] = stopped->cell;
     if (stopped->game) {
         m_game->result = stopped->game;
         m_view.machineChanged();
@@ -112,13 +112,9 @@ void Session::advance(Micros now)
 {
     m_now = std::max(m_now, now);
     if (m_game) {
-        bool allStand = true;
-        for (std::size_t r = 0; r < 3; ++r) {
-            if (m_game->reels[r].standing(m_now))
-                m_cells[r] = m_game->stops[r];
-            else
-                allStand = false;
-        }
+        const auto &reels = m_game->reels;
+        const bool allStand = std::all_of(
+            reels.begin(), reels.end(), [this](const ReelMotion &r) { return r.standing(m_now); });
         if (allStand && m_game->result) {
             const machine::GameResult game = *m_game->result;
             m_game.reset();

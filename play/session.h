@@ -72,7 +72,7 @@ public:
     std::optional<Micros> wakeAt() const;
 
     ReelPosition reel(int reel, Micros t) const;
-    // The top-row cells while the reels stand.
+    // Where the reels stand or, once stopped, will stand: the top-row cells.
     std::array<int, 3> cells() const { return m_cells; }
     // The displays as the player sees them: during a game, as at its lever.
     const machine::Display &display() const { return m_display; }
@@ -87,7 +87,6 @@ public:
 private:
     struct Game {
         std::array<ReelMotion, 3> reels;
-        std::array<int, 3> stops {};
         std::optional<machine::GameResult> result;
     };
 

@@ -14,9 +14,9 @@ constexpr std::string_view kMachineLine = "machine\n";
 constexpr std::string_view kEnd = "end ";
 
 // Decimal as the writer writes it: digits only, no leading zero.
-std::optional<std::int64_t> number(std::string_view word)
+template <typename Number = std::int64_t> std::optional<Number> number(std::string_view word)
 {
-    std::int64_t value = 0;
+    Number value = 0;
     const char *end = word.data() + word.size();
     const auto [stop, error] = std::from_chars(word.data(), end, value);
     if (word.empty() || (word.size() > 1 && word[0] == '0') || word[0] == '-'
@@ -83,6 +83,7 @@ std::string writeSession(const SavedSession &s)
     out += "reels " + std::to_string(s.cells[0]) + ' ' + std::to_string(s.cells[1]) + ' '
         + std::to_string(s.cells[2]) + '\n';
     out += std::string("setting-shown ") + (s.settingShown ? "yes" : "no") + '\n';
+    out += "seed " + std::to_string(s.seed) + '\n';
     const records::CallFigures &c = s.calls;
     out += "calls " + std::to_string(c.right) + ' ' + std::to_string(c.wrong) + ' '
         + std::to_string(c.missed) + ' ' + std::to_string(c.timedCalls) + ' '
@@ -136,6 +137,14 @@ ReadSession readSession(std::string_view text)
         || (shownWords->front() != "yes" && shownWords->front() != "no"))
         return damaged("no setting-shown line");
     s.settingShown = shownWords->front() == "yes";
+    const auto seed = lines.next();
+    const auto seedWords = seed ? fieldWords(*seed, "seed") : std::nullopt;
+    const auto seedNumber = seedWords && seedWords->size() == 1
+        ? number<std::uint64_t>(seedWords->front())
+        : std::nullopt;
+    if (!seedNumber)
+        return damaged("no seed line");
+    s.seed = *seedNumber;
     const auto calls = lines.next();
     const auto callWords = calls ? fieldWords(*calls, "calls") : std::nullopt;
     if (!callWords || callWords->size() != 5)

@@ -7,6 +7,7 @@
 //     version 1
 //     reels 3 2 14          the top-row cells, left to right
 //     setting-shown no      whether the window shows the setting
+//     seed 42               the seed the machine was made from, to play it again
 //     calls 2 1 3 1 4       ボーナス察知: right, wrong, missed, the right calls
 //                           after a reach-me and their games from it
 //     machine
@@ -20,6 +21,7 @@
 #include "records/bonuscalls.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,7 @@ struct SavedSession {
     machine::State machine;
     std::array<int, 3> cells { 1, 1, 1 };
     bool settingShown = true;
+    std::uint64_t seed = 0;
     records::CallFigures calls;
     bool operator==(const SavedSession &) const = default;
 };

@@ -99,9 +99,10 @@ private slots:
     {
         QTest::addColumn<SavedSession>("session");
         QTest::newRow("a new machine")
-            << SavedSession { machine::newState(1, 1), { 1, 1, 1 }, true, {} };
+            << SavedSession { machine::newState(1, 1), { 1, 1, 1 }, true, 1, {} };
         SavedSession calls = played(300, 7);
         calls.settingShown = false;
+        calls.seed = ~std::uint64_t(0);
         calls.calls = { 12, 3, 1'000'000'000'000, 7, 30 };
         QTest::newRow("played, setting hidden, calls") << calls;
         SavedSession bonus = played(40, 2);
@@ -140,6 +141,8 @@ private slots:
         row("a cell 22", resealed(replaced(good, "reels ", "reels 22 ")), Outcome::damaged);
         row("a leading zero", resealed(replaced(good, "calls 0", "calls 00")), Outcome::damaged);
         row("a minus", resealed(replaced(good, "calls 0", "calls -0")), Outcome::damaged);
+        row("a seed past 64 bits", resealed(replaced(good, "seed 0", "seed 18446744073709551616")),
+            Outcome::damaged);
         row("a doubled blank", resealed(replaced(good, "calls 0", "calls  0")), Outcome::damaged);
         row("no machine", resealed(good.substr(0, good.find("machine\n") + 8)), Outcome::damaged);
         row("no machine line", resealed(good.substr(0, good.find("machine\n"))), Outcome::damaged);

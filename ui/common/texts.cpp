@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cerrno>
+#include <cstring>
+
 namespace ui {
 
 QString fromUtf8(std::string_view text)
@@ -51,6 +54,23 @@ QString groupCounts(const judge::ResultGroup &group)
         .arg(group.patterns.size())
         .arg(group.total)
         .arg(QLocale::c().toString(share, 'f', 2));
+}
+
+QString systemReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("ディスクに空きがありません");
+    case EACCES:
+    case EPERM: return QStringLiteral("許可がありません");
+    case EROFS: return QStringLiteral("読み込み専用の場所です");
+    case EISDIR: return QStringLiteral("フォルダーになっています");
+    case EFBIG: return QStringLiteral("ファイルが大きすぎます");
+    case ENOENT: return QStringLiteral("見つかりません");
+    case ELOOP: return QStringLiteral("リンクがたどれません");
+    case EIO: return QStringLiteral("読み書きができませんでした");
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace ui

@@ -30,4 +30,8 @@ QString resultLine(judge::Code code);
 // (one pattern in 9261, 0.01 %) from showing 0.
 QString groupCounts(const judge::ResultGroup &group);
 
+// Why a file could not be read or written, from the system's error number:
+// the usual ones in the windows' words, others as the system says them.
+QString systemReason(int error);
+
 } // namespace ui

@@ -6,9 +6,6 @@
 #include <QDir>
 #include <QStringList>
 
-#include <cerrno>
-#include <cstring>
-
 namespace ui {
 
 QString categoryCaption(judge::Category category)
@@ -51,23 +48,6 @@ QString feedbackText(const drill::Outcome &outcome)
         }
     }
     return lines.join(u'\n');
-}
-
-QString systemReason(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("ディスクに空きがありません");
-    case EACCES:
-    case EPERM: return QStringLiteral("許可がありません");
-    case EROFS: return QStringLiteral("読み込み専用の場所です");
-    case EISDIR: return QStringLiteral("フォルダーになっています");
-    case EFBIG: return QStringLiteral("ファイルが大きすぎます");
-    case ENOENT: return QStringLiteral("見つかりません");
-    case ELOOP: return QStringLiteral("リンクがたどれません");
-    case EIO: return QStringLiteral("読み書きができませんでした");
-    }
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString storeMessage(drill::StoreStatus status, const drill::ProgressStore &store)

@@ -21,8 +21,4 @@ QString feedbackText(const drill::Outcome &outcome);
 // `status`, with the store's paths and the reason behind it.
 QString storeMessage(drill::StoreStatus status, const drill::ProgressStore &store);
 
-// Why a file could not be read or written, from the system's error number:
-// the usual ones in the window's words, others as the system says them.
-QString systemReason(int error);
-
 } // namespace ui

@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
             "not kept this time\n",
             qPrintable(QDir::toNativeSeparators(settings.filePath())));
     ui::SingleInstance instance;
-    if (options.request != ui::WindowRequest::none
+    if (options.request.window != ui::WindowRequest::none
         && instance.handOver(ui::requestName(options.request)))
         return 0;
 

@@ -7,6 +7,7 @@
 #include "ui/classic/mainwindow.h"
 #include "ui/classic/titlewindow.h"
 #include "ui/drill/drillwindow.h"
+#include "ui/play/playwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -52,19 +53,21 @@ Program::~Program()
 {
     delete m_chart.data();
     delete m_drill.data();
+    delete m_play.data();
     delete m_main.data();
 }
 
 MainWindow *Program::mainWindow() const { return m_main; }
 QWidget *Program::chartWindow() const { return m_chart; }
 QWidget *Program::drillWindow() const { return m_drill; }
+QWidget *Program::playWindow() const { return m_play; }
 
-void Program::start(WindowRequest request)
+void Program::start(const Request &request)
 {
     m_pending = request;
     auto *title = new TitleWindow([this] { openMainWindow(); }, [this] { m_lifetime.end(0); });
-    // Asked for at the title window, the chart or the drill opens after it.
-    title->addActions({ m_chartAction, m_drillAction });
+    // Asked for at the title window, the chart, the drill or 実戦 opens after it.
+    title->addActions({ m_chartAction, m_drillAction, m_playAction });
     title->showCentred();
 }
 
@@ -77,27 +80,29 @@ bool Program::openMainWindow()
     }
     m_main = new MainWindow(m_pictures, &m_lifetime);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
-    m_main->addActions({ m_chartAction, m_drillAction });
-    new ContextMenu(m_main, { m_chartAction, m_drillAction });
+    m_main->addActions({ m_chartAction, m_drillAction, m_playAction });
+    new ContextMenu(m_main, { m_chartAction, m_drillAction, m_playAction });
     m_main->showCentred();
-    const WindowRequest pending = std::exchange(m_pending, WindowRequest::none);
+    const Request pending = std::exchange(m_pending, Request());
     open(pending);
     return true;
 }
 
-void Program::open(WindowRequest request)
+void Program::open(const Request &request)
 {
-    if (request == WindowRequest::none)
+    if (request.window == WindowRequest::none)
         return;
     if (!m_main) {
         // Still at the title window: the request waits for the main window.
         m_pending = request;
         return;
     }
-    if (request == WindowRequest::chart)
-        openChart();
-    else
-        openDrill();
+    switch (request.window) {
+    case WindowRequest::chart: openChart(); break;
+    case WindowRequest::drill: openDrill(); break;
+    case WindowRequest::play: openPlay(request.play); break;
+    case WindowRequest::none: break;
+    }
 }
 
 // The chart and the drill are reached without a control of the main window's
@@ -112,6 +117,10 @@ void Program::makeProgramActions()
     m_drillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     m_drillAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_drillAction, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
+    m_playAction = new QAction(QStringLiteral("実戦…"), this);
+    m_playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    m_playAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_playAction, &QAction::triggered, this, [this] { open(WindowRequest::play); });
 }
 
 void Program::openChart()
@@ -151,12 +160,31 @@ void Program::openDrill()
     raise(m_drill);
 }
 
+void Program::openPlay(const PlayRequest &request)
+{
+    if (!m_play) {
+        // Like the drill, 実戦 holds its sitting's lock while it exists.
+        auto *play = new PlayWindow(
+            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        play->setAttribute(Qt::WA_DeleteOnClose);
+        new ContextMenu(play, { m_chartAction, m_drillAction, m_playAction });
+        new PlaceKeeper(play, "play");
+        restoreWindowPlace(play, "play", m_main);
+        m_play = play;
+    }
+    raise(m_play);
+    if (request.newMachine())
+        m_play->requestNewMachine(request.setting, request.seed);
+}
+
 void Program::savePlaces()
 {
     if (m_chart)
         saveWindowPlace(m_chart, "chart");
     if (m_drill)
         saveWindowPlace(m_drill, "drill");
+    if (m_play)
+        saveWindowPlace(m_play, "play");
 }
 
 void Program::raise(QWidget *window)

@@ -167,3 +167,7 @@ private:
 };
 
 } // namespace ui
+
+Q_DECLARE_METATYPE(machine::GameResult)
+Q_DECLARE_METATYPE(play::Call)
+Q_DECLARE_METATYPE(records::CallFigures)

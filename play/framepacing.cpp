@@ -1,5 +1,6 @@
 #include "play/framepacing.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace play {
@@ -13,9 +14,9 @@ FramePacing::FramePacing(double refreshRate)
     m_period = static_cast<Micros>(std::llround(kMicrosPerSecond / rate));
 }
 
-int FramePacing::start(Micros now)
+int FramePacing::start(Micros now, std::optional<Micros> first)
 {
-    m_due = now + m_period;
+    m_due = first ? std::max(*first, now) : now + m_period;
     return waitUntilDue(now);
 }
 

@@ -6,6 +6,8 @@
 
 #include "play/clock.h"
 
+#include <optional>
+
 namespace play {
 
 inline constexpr double kDefaultRefreshRate = 60;
@@ -16,8 +18,9 @@ public:
     explicit FramePacing(double refreshRate);
 
     Micros period() const { return m_period; }
-    // The first frame is due a period after `now`; returns the wait in ms.
-    int start(Micros now);
+    // The first frame is due at `first` (a period after `now` when not
+    // given), the others a period apart from it; returns the wait in ms.
+    int start(Micros now, std::optional<Micros> first = std::nullopt);
     // After a frame drawn at `now`: the wait in ms (at least 1) for the next
     // frame due after it.
     int next(Micros now);

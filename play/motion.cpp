@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace play {
@@ -27,6 +28,11 @@ int stripTop(const ReelPosition &position, double scale)
     return static_cast<int>(std::lround(top) + static_cast<long>(slid));
 }
 
+std::int64_t unitsPerDevicePixel(double scale)
+{
+    return static_cast<std::int64_t>(std::ceil(kUnitsPerCell / (kCellPixels * scale)));
+}
+
 ReelMotion::ReelMotion(int cell, Micros start, int rpm)
     : m_cell(cell)
     , m_start(start)
@@ -47,6 +53,23 @@ std::int64_t ReelMotion::travel(Micros t) const
     return 7 * m_rpm * (2 * e - kSpeedUp);
 }
 
+Micros ReelMotion::reaches(std::int64_t units) const
+{
+    if (units <= 0)
+        return m_start;
+    if (units <= travel(fullSpeed())) {
+        // The least e with 7·r·e² ≥ units·A: from the square root, put right
+        // where the floating point is off by one.
+        auto e = static_cast<Micros>(std::sqrt(double(units) * kSpeedUp / (7.0 * m_rpm)));
+        while (e > 0 && 7 * m_rpm * (e - 1) * (e - 1) >= units * kSpeedUp)
+            --e;
+        while (7 * m_rpm * e * e < units * kSpeedUp)
+            ++e;
+        return m_start + e;
+    }
+    return m_start + ceilDiv(units + 7 * m_rpm * kSpeedUp, 14 * m_rpm);
+}
+
 std::int64_t ReelMotion::cellsToPress(Micros t) const
 {
     const Micros e = t - m_start;
@@ -63,8 +86,7 @@ void ReelMotion::stopAfter(std::int64_t cells)
     if (m_stopCells || units < travel(fullSpeed()))
         throw std::logic_error("play::ReelMotion: stopped once, at full speed");
     m_stopCells = cells;
-    // The first microsecond at which the full-speed travel reaches the cell.
-    m_standsAt = m_start + ceilDiv(units + 7 * m_rpm * kSpeedUp, 14 * m_rpm);
+    m_standsAt = reaches(units);
 }
 
 ReelPosition ReelMotion::position(Micros t) const

@@ -43,6 +43,8 @@ constexpr int cellsOn(int cell, std::int64_t cells)
 // position 0, whose repeated rows let it slide on to cell 21), moved down by
 // the whole device pixels it has slid.
 int stripTop(const ReelPosition &position, double scale);
+// The fewest units that slide a strip a whole device pixel at `scale`.
+std::int64_t unitsPerDevicePixel(double scale);
 
 class ReelMotion {
 public:
@@ -57,6 +59,8 @@ public:
 
     // Units travelled by time `t`, as it would run without a stop.
     std::int64_t travel(Micros t) const;
+    // The first microsecond at which it has travelled `units`.
+    Micros reaches(std::int64_t units) const;
     // The cell whose top edge comes to the top row first at or after `t`
     // (exactly on an edge, the cell standing there), and the cells the reel
     // has passed when it does.

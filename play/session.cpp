@@ -167,6 +167,13 @@ std::optional<Micros> Session::wakeAt() const
     return std::max(m_now, m_game->reels[0].start());
 }
 
+std::optional<Micros> Session::movesAt(std::int64_t units) const
+{
+    if (!m_game)
+        return std::nullopt;
+    return m_game->reels[0].reaches(units);
+}
+
 ReelPosition Session::reel(int reel, Micros t) const
 {
     const auto r = std::size_t(reel);

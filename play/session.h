@@ -70,6 +70,9 @@ public:
     // When the next frame is wanted: now while a reel moves, the start when
     // the reels wait for it, nothing while they stand.
     std::optional<Micros> wakeAt() const;
+    // When the reels of the game under way have first travelled `units`
+    // (the first frame that shows them moved); nothing between games.
+    std::optional<Micros> movesAt(std::int64_t units) const;
 
     ReelPosition reel(int reel, Micros t) const;
     // Where the reels stand or, once stopped, will stand: the top-row cells.

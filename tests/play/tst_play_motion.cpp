@@ -205,6 +205,27 @@ private slots:
         QVERIFY(longest > most * 9 / 10);
     }
 
+    // The time a reel first reaches a travel, in the speed-up and after it.
+    void reachesATravel()
+    {
+        for (const int rpm : { 40, 63, 80 }) {
+            const ReelMotion motion(3, 1'000'000, rpm);
+            for (std::int64_t units = 1; units < 3 * kUnitsPerCell; units = units * 3 / 2 + 7) {
+                const Micros t = motion.reaches(units);
+                QVERIFY(motion.travel(t) >= units);
+                QVERIFY(motion.travel(t - 1) < units);
+            }
+            QCOMPARE(motion.reaches(0), motion.start());
+            // The first whole device pixel comes well before a frame at 60 Hz
+            // would otherwise show it.
+            QVERIFY(motion.reaches(unitsPerDevicePixel(1)) - motion.start() < 14'000);
+            QVERIFY(
+                motion.reaches(unitsPerDevicePixel(2)) < motion.reaches(unitsPerDevicePixel(1)));
+            QCOMPARE(stripTop({ 5, unitsPerDevicePixel(2) }, 2) - stripTop({ 5, 0 }, 2), 1);
+            QCOMPARE(stripTop({ 5, unitsPerDevicePixel(2) - 1 }, 2) - stripTop({ 5, 0 }, 2), 0);
+        }
+    }
+
     void eventTimes_data()
     {
         QTest::addColumn<quint64>("leverStamp"); // ms
@@ -273,6 +294,9 @@ private slots:
             wait = pacing.next(now);
         }
         QVERIFY(std::abs((now - first) - frames * period) <= kMicrosPerMilli);
+        // A first frame asked for sooner, or already due.
+        QCOMPARE(pacing.start(now, now + 9'400), 10);
+        QCOMPARE(pacing.start(now, now - 5'000), 1);
         // A frame 40 ms late: the next comes at the next due time, not at once
         // to catch up, and the rate goes on from there.
         now += 40 * kMicrosPerMilli;

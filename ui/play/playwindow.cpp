@@ -394,7 +394,11 @@ void PlayWindow::scheduleFrame(play::Micros now)
         m_frames.start(int((*wake - now + play::kMicrosPerMilli - 1) / play::kMicrosPerMilli));
         return;
     }
-    const int wait = m_pacingOn ? m_pacing.next(now) : m_pacing.start(now);
+    // The first frame comes when the strips have moved a whole device
+    // pixel, so the lever shows at once; the others at the screen's rate.
+    const int wait = m_pacingOn
+        ? m_pacing.next(now)
+        : m_pacing.start(now, m_session->movesAt(play::unitsPerDevicePixel(devicePixelRatioF())));
     m_pacingOn = true;
     m_frames.start(wait);
 }

@@ -38,7 +38,8 @@ void ReelView::show(const std::array<play::ReelPosition, 3> &reels, qreal scale,
             if (rows[r] != m_rows[r])
                 windows += reelarea::opening(int(r));
         m_rows = rows;
-        update(windows);
+        // Painted now, in the frame that moved them, all three at once.
+        repaint(windows);
     }
     const QString description = turning
         ? QStringLiteral("回転中")

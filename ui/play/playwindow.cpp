@@ -281,9 +281,15 @@ QWidget *PlayWindow::buildDisplays()
     d.smallGamesLeft = addDisplay(grid, 8, QStringLiteral("残り小役ゲーム"));
     d.jacLeft = addDisplay(grid, 9, QStringLiteral("残りJAC"));
     d.jacWins = addDisplay(grid, 10, QStringLiteral("JAC入賞"));
+    // Shown in a bonus only, their room kept, so the window keeps its size.
     for (int row = 8; row <= 10; ++row)
-        for (int column = 0; column < 2; ++column)
-            m_bonusOnly << grid->itemAtPosition(row, column)->widget();
+        for (int column = 0; column < 2; ++column) {
+            QWidget *w = grid->itemAtPosition(row, column)->widget();
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+            m_bonusOnly << w;
+        }
 
     m_notice = new QLabel;
     m_notice->setAccessibleName(QStringLiteral("取りこぼし"));

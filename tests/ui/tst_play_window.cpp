@@ -323,14 +323,14 @@ private slots:
                 missing = { p.left, p.centre, p.right };
         }
         QVERIFY(missing);
-        QCOMPARE(label("取りこぼし")->text(), QString());
+        QCOMPARE(label("取りこぼし")->accessibleDescription(), QStringLiteral("消灯"));
         m_window->lever();
         const machine::GameResult game = playOut(*missing);
         QVERIFY(game.missedOoyama);
-        QCOMPARE(label("取りこぼし")->text(), QStringLiteral("取りこぼし"));
+        QCOMPARE(label("取りこぼし")->text(), QStringLiteral("取りこぼし！"));
         QCOMPARE(label("取りこぼし")->accessibleDescription(), QStringLiteral("点灯"));
         m_window->lever();
-        QCOMPARE(label("取りこぼし")->text(), QString());
+        QCOMPARE(label("取りこぼし")->accessibleDescription(), QStringLiteral("消灯"));
     }
 
     void judgementWhenChosen_data()
@@ -465,6 +465,42 @@ private slots:
             open();
             QCOMPARE(m_window->seed(), std::uint64_t(4242));
         }
+    }
+
+    // What became of a sitting that could not serve is said in the window,
+    // which plays on.
+    void sittingMessages_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none yet") << QByteArray() << QString();
+        QTest::newRow("damaged") << QByteArray("reachme play session\nversion 1\nreels 1")
+                                 << QStringLiteral("壊れていたので");
+        QTest::newRow("newer") << QByteArray("reachme play session\nversion 7\n")
+                               << QStringLiteral("新しい版のものです。そのままにして、記録せずに");
+        QTest::newRow("held by another")
+            << QByteArray("lock") << QStringLiteral("ほかで開いている実戦が台を使っています");
+    }
+    void sittingMessages()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        std::unique_ptr<ui::PlayWindow> first;
+        if (file == "lock") {
+            open();
+            first = std::move(m_window);
+        } else if (!file.isEmpty()) {
+            QFile sitting(QDir(m_folder->path()).filePath(play::SessionStore::kFileName));
+            QVERIFY(sitting.open(QIODevice::WriteOnly));
+            sitting.write(file);
+        }
+        open();
+        auto *shown = m_window->findChild<QLabel *>(QStringLiteral("message"));
+        QVERIFY2(message.isEmpty() ? shown->text().isEmpty() : shown->text().contains(message),
+            qPrintable(shown->text()));
+        QCOMPARE(shown->isVisibleTo(m_window.get()), !message.isEmpty());
+        m_window->lever();
+        QCOMPARE(playOut().game, std::int64_t(1));
     }
 
 private:

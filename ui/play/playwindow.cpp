@@ -136,8 +136,6 @@ PlayWindow::PlayWindow(
     m_frames.setSingleShot(true);
     m_frames.setTimerType(Qt::PreciseTimer);
     connect(&m_frames, &QTimer::timeout, this, &PlayWindow::frame);
-    if (const QScreen *screen = this->screen())
-        m_pacing = play::FramePacing(screen->refreshRate());
 
     showStoreStatus();
     // A save that fails is said when it fails, not at the next game.
@@ -401,7 +399,11 @@ void PlayWindow::scheduleFrame(play::Micros now)
         return;
     }
     // The first frame comes when the strips have moved a whole device
-    // pixel, so the lever shows at once; the others at the screen's rate.
+    // pixel, so the lever shows at once; the others at the rate of the
+    // screen the window is on now.
+    if (!m_pacingOn)
+        if (const QScreen *screen = this->screen())
+            m_pacing = play::FramePacing(screen->refreshRate());
     const int wait = m_pacingOn
         ? m_pacing.next(now)
         : m_pacing.start(now, m_session->movesAt(play::unitsPerDevicePixel(devicePixelRatioF())));
@@ -456,11 +458,13 @@ void PlayWindow::updateDisplays()
     l.smallGamesLeft->setVisible(big);
     m_bonusOnly[0]->setVisible(big);
 
+    // The lamp: its word dim until the machine lights it, for that game.
     const bool notice = s.shownGame() && d.notice;
-    setTextIfChanged(m_notice, notice ? QStringLiteral("取りこぼし") : QString());
+    setTextIfChanged(
+        m_notice, notice ? QStringLiteral("取りこぼし！") : QStringLiteral("取りこぼし"));
     QPalette palette = m_notice->palette();
     palette.setColor(QPalette::Window, notice ? QColor(208, 32, 32) : QColor(64, 32, 32));
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::WindowText, notice ? QColor(Qt::white) : QColor(120, 88, 88));
     m_notice->setPalette(palette);
     m_notice->setAccessibleDescription(notice ? QStringLiteral("点灯") : QStringLiteral("消灯"));
 

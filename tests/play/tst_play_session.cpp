@@ -1,6 +1,7 @@
-// The play session on a hand-driven clock with seeded machines: bets, replays
-// and the credit, 順押し and lit stops, presses read at their event's time,
-// the game shown when the third reel stands, the lever wait, ボーナス察知.
+// The play session on a hand-driven clock with seeded machines: 順押し and
+// lit stops, presses read at their event's time, the game shown when the
+// third reel stands, the lever wait, a missed reach-me, new machines. Bets,
+// replays, the credit and calls are tried through the window.
 #include "judge/categories.h"
 #include "machine/bonusgame.h"
 #include "play/newmachine.h"
@@ -59,73 +60,12 @@ Micros stopAll(Session &session, Micros t)
     return t;
 }
 
-// A seed whose first game at setting 1 draws no bonus.
-std::uint64_t seedWithoutBonus()
-{
-    for (std::uint64_t seed = 1;; ++seed) {
-        machine::Machine m(1, seed);
-        m.lever();
-        if (m.flags().bonus == Bonus::none)
-            return seed;
-    }
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(machine::State)
 
 class TestPlaySession : public QObject {
     Q_OBJECT
 
 private slots:
-    void betsAndCredit_data()
-    {
-        QTest::addColumn<machine::State>("state");
-        QTest::addColumn<bool>("pressMaxBet");
-        QTest::addColumn<bool>("maxBetLit");
-        QTest::addColumn<int>("coinsIn"); // after the lever
-        QTest::addColumn<int>("credit");
-        const auto fresh = stateWith([](machine::State &) {});
-        QTest::newRow("MAX BET, then the lever") << fresh << true << true << 3 << 0;
-        QTest::newRow("the lever alone bets as MAX BET") << fresh << false << true << 3 << 0;
-        QTest::newRow("the credit pays the bet")
-            << stateWith([](machine::State &s) { s.coins.credit = 10; }) << true << true << 3 << 7;
-        QTest::newRow("after a replay no bet is taken")
-            << stateWith([](machine::State &s) { s.replay = true; }) << true << false << 0 << 0;
-        QTest::newRow("a JAC game takes one coin") << stateWith([](machine::State &s) {
-            s.bonus = machine::startBonus(Bonus::reg);
-            s.coins.credit = 5;
-        }) << true << true << 1 << 4;
-    }
-    void betsAndCredit()
-    {
-        QFETCH(machine::State, state);
-        QFETCH(bool, pressMaxBet);
-        QFETCH(bool, maxBetLit);
-        QFETCH(int, coinsIn);
-        QFETCH(int, credit);
-        FakeView view;
-        Session session(view, machine::Machine(state));
-        QCOMPARE(session.isLit(Control::maxBet), maxBetLit);
-        QCOMPARE(session.linesLit(), state.replay);
-        if (pressMaxBet)
-            QCOMPARE(session.maxBet(), maxBetLit);
-        if (pressMaxBet && maxBetLit) {
-            QVERIFY(session.linesLit());
-            QVERIFY(!session.isLit(Control::maxBet));
-            QCOMPARE(session.display().credit, credit);
-            QCOMPARE(view.changes, 1); // the bet is saved at once
-        }
-        QVERIFY(session.lever({ kLever, 0 }));
-        QVERIFY(session.linesLit());
-        QCOMPARE(session.machine().state().coins.in, std::int64_t(coinsIn));
-        QCOMPARE(session.display().credit, credit);
-        QVERIFY(!session.isLit(Control::maxBet));
-        QVERIFY(!session.isLit(Control::lever));
-        QVERIFY(!session.lever({ kLever + 1000, 0 }));
-        QVERIFY(!session.maxBet());
-    }
-
     // 順押し: only the next reel's stop acts, once its reel runs at full
     // speed and the reel before it stands; a press that is not lit changes
     // nothing.
@@ -270,69 +210,6 @@ private slots:
         QVERIFY(session.isLit(Control::stopLeft));
     }
 
-    void speedHeldToItsRange_data()
-    {
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("rpm");
-        QTest::newRow("80") << 80 << 80;
-        QTest::newRow("too fast") << 120 << 80;
-        QTest::newRow("40") << 40 << 40;
-        QTest::newRow("too slow") << 10 << 40;
-    }
-    void speedHeldToItsRange()
-    {
-        QFETCH(int, asked);
-        QFETCH(int, rpm);
-        FakeView view;
-        Session session(view, machine::Machine(1, 3));
-        Options options;
-        options.rpm = asked;
-        session.setOptions(options);
-        QCOMPARE(session.options().rpm, rpm);
-        QVERIFY(session.lever({ kLever, 0 }));
-        const Micros from = kLever + kSpeedUp;
-        // A whole turn later the same place, and not half a turn later.
-        const Micros turn = 60 * kMicrosPerSecond / rpm;
-        QCOMPARE(session.reel(0, from + turn), session.reel(0, from));
-        QVERIFY(session.reel(0, from + turn / 2) != session.reel(0, from));
-    }
-
-    // Calls through the session: only after a game in view, once a game.
-    void callsAfterAGame_data()
-    {
-        QTest::addColumn<machine::State>("state");
-        QTest::addColumn<int>("call"); // play::Call
-        QTest::newRow("a bonus carried: right")
-            << stateWith([](machine::State &s) { s.carried = Bonus::big; }) << int(Call::right);
-        QTest::newRow("none carried: wrong")
-            << machine::newState(1, seedWithoutBonus()) << int(Call::wrong);
-    }
-    void callsAfterAGame()
-    {
-        QFETCH(machine::State, state);
-        QFETCH(int, call);
-        FakeView view;
-        Session session(view, machine::Machine(state), {}, { 7, 7, 7 });
-        QVERIFY(!session.isLit(Control::call));
-        QCOMPARE(session.call(), Call::nothingToNotice);
-        QVERIFY(session.lever({ kLever, 0 }));
-        QVERIFY(!session.isLit(Control::call));
-        stopAll(session, kLever);
-        const machine::GameResult game = view.shown.at(0);
-        const bool linedUp = game.code == judge::Code::J01 || game.code == judge::Code::J02;
-        QCOMPARE(session.isLit(Control::call), !linedUp);
-        if (linedUp)
-            return;
-        QCOMPARE(int(session.call()), call);
-        QCOMPARE(view.calls, std::vector<Call> { Call(call) });
-        QVERIFY(!session.isLit(Control::call));
-        QCOMPARE(session.call(), Call::nothingToNotice);
-        const CallFigures figures = session.calls();
-        QCOMPARE(figures.right + figures.wrong, std::int64_t(1));
-        QVERIFY(session.replaceMachine(machine::Machine(1, 1)));
-        QCOMPARE(session.calls(), CallFigures {});
-    }
-
     // A reach-me left without a call counts as missed at the next lever.
     void reachMeMissedAtTheNextLever()
     {
@@ -374,19 +251,6 @@ private slots:
         QCOMPARE(hidden[0], 0);
         for (int setting = 1; setting <= 6; ++setting)
             QVERIFY(hidden.at(std::size_t(setting)) > 60); // about 100 each
-    }
-
-    void newMachineOnlyWhileTheReelsStand()
-    {
-        FakeView view;
-        Session session(view, machine::Machine(1, 3));
-        QVERIFY(session.lever({ kLever, 0 }));
-        QVERIFY(!session.replaceMachine(machine::Machine(6, 9)));
-        QCOMPARE(session.machine().state().setting, 1);
-        stopAll(session, kLever);
-        QVERIFY(session.replaceMachine(machine::Machine(6, 9)));
-        QCOMPARE(session.machine().state().setting, 6);
-        QVERIFY(!session.shownGame());
     }
 };
 

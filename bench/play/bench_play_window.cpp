@@ -55,8 +55,10 @@ void report(const char *what, std::vector<double> times)
         return;
     std::sort(times.begin(), times.end());
     const auto at = [&times](double q) { return times[std::size_t(q * double(times.size() - 1))]; };
-    std::printf("  %-38s n %5zu  median %7.2f ms  p99 %7.2f ms  max %7.2f ms\n", what, times.size(),
-        at(0.5), at(0.99), times.back());
+    const auto within = std::upper_bound(times.begin(), times.end(), 20.0) - times.begin();
+    std::printf("  %-38s n %5zu  median %7.2f ms  p99 %7.2f ms  max %7.2f ms  ≤ 20 ms %5.1f %%\n",
+        what, times.size(), at(0.5), at(0.99), times.back(),
+        100.0 * double(within) / double(times.size()));
 }
 
 // Counts the reel view's paints and when each began.

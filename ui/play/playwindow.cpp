@@ -155,6 +155,7 @@ void PlayWindow::buildMenu()
     QMenu *menu = menuBar()->addMenu(QStringLiteral("実戦(&J)"));
     m_newMachine
         = menu->addAction(QStringLiteral("新しい台(&N)…"), this, &PlayWindow::openNewMachine);
+    m_newMachine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     m_reveal = menu->addAction(QStringLiteral("設定を見る(&V)"), this, &PlayWindow::revealSetting);
     menu->addAction(QStringLiteral("実戦の設定(&S)…"), this, &PlayWindow::openSettings);
     menu->addSeparator();

@@ -2,21 +2,6 @@
 
 namespace play {
 
-namespace {
-
-safefile::Verdict verdictOf(ReadSession::Outcome outcome)
-{
-    switch (outcome) {
-    case ReadSession::Outcome::read: return safefile::Verdict::ours;
-    case ReadSession::Outcome::notOurs: return safefile::Verdict::notOurs;
-    case ReadSession::Outcome::damaged: return safefile::Verdict::damaged;
-    case ReadSession::Outcome::newerVersion: return safefile::Verdict::newerVersion;
-    }
-    return safefile::Verdict::damaged;
-}
-
-} // namespace
-
 safefile::FileKind SessionStore::fileKind()
 {
     safefile::FileKind kind;
@@ -36,7 +21,7 @@ SessionStore::SessionStore(const QString &folder)
             m_loaded = std::move(read.session);
         else
             m_reason = QString::fromStdString(read.reason);
-        return verdictOf(read.outcome);
+        return safefile::verdictOf(read.outcome);
     })
 { }
 

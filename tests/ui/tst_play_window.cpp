@@ -5,10 +5,10 @@
 #include "judge/table.h"
 #include "machine/lottery.h"
 #include "play/store/sessionstore.h"
-#include "ui/classic/mainwindow.h"
 #include "ui/play/playbutton.h"
 #include "ui/play/playwindow.h"
 #include "ui/play/reelview.h"
+#include "ui_mainreels.h"
 #include "ui_testpictures.h"
 
 #include <QDialog>
@@ -94,17 +94,8 @@ private slots:
     {
         QFETCH(judge::Pattern, pattern);
         const ui::StripPictures pictures = uitest::columnMarkedPictures();
-        ui::MainWindow main(pictures);
-        reel::MainController &controller = main.controller();
-        const std::array<void (reel::MainController::*)(), 3> down {
-            &reel::MainController::r1sita_Click, &reel::MainController::r2sita_Click,
-            &reel::MainController::r3sita_Click
-        };
+        const QImage mainShot = uitest::mainWindowShowing(pictures, pattern);
         const std::array<int, 3> cells { pattern.left, pattern.centre, pattern.right };
-        for (std::size_t r = 0; r < 3; ++r)
-            for (int n = 0; n < 22 - cells[r]; ++n)
-                (controller.*down[r])();
-        const QImage mainShot = main.grab().toImage();
         putSitting(m_folder->path(), sittingWith([](machine::State &) {}, cells));
         open(pictures);
         ui::ReelView *view = m_window->reelView();

@@ -1,11 +1,11 @@
 #include "drill/progressformat.h"
 
+#include "checksum/checksum.h"
 #include "drill/patterns.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -16,29 +16,11 @@ namespace {
 // The first line without its line end.
 constexpr std::string_view kMagic = kProgressHeader.substr(0, kProgressHeader.size() - 1);
 
-// FNV-1a, 64 bits: enough to notice a file cut short or changed by hand.
-std::uint64_t checksum(std::string_view bytes)
-{
-    std::uint64_t hash = 0xcbf29ce484222325u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3u;
-    }
-    return hash;
-}
-
 template <typename T> void put(std::string &out, T value)
 {
     std::array<char, 24> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     out.append(buffer.data(), result.ptr);
-}
-
-std::string hex(std::uint64_t value)
-{
-    std::array<char, 17> buffer {};
-    std::snprintf(buffer.data(), buffer.size(), "%016llx", static_cast<unsigned long long>(value));
-    return { buffer.data(), 16 };
 }
 
 void putCells(std::string &out, std::string_view tag, int index)
@@ -176,7 +158,7 @@ std::string writeProgress(const Progress &progress)
     return out;
 }
 
-void seal(std::string &body) { body += "end " + hex(checksum(body)) + '\n'; }
+void seal(std::string &body) { body += "end " + checksum::fnv1a64Hex(body) + '\n'; }
 
 ReadProgress readProgress(std::string_view bytes)
 {
@@ -211,7 +193,7 @@ ReadProgress readProgress(std::string_view bytes)
 
     const std::size_t endAt = bytes.rfind("end ");
     if (endAt == std::string_view::npos || (endAt > 0 && bytes[endAt - 1] != '\n')
-        || bytes.substr(endAt) != "end " + hex(checksum(bytes.substr(0, endAt))) + '\n')
+        || bytes.substr(endAt) != "end " + checksum::fnv1a64Hex(bytes.substr(0, endAt)) + '\n')
         return result;
     const std::size_t restAt = bytes.size() - rest.size();
     if (endAt < restAt)

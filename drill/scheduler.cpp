@@ -59,14 +59,20 @@ void Scheduler::setCategories(const CategorySet &categories)
         setCategories({});
 }
 
+Scheduler::Wait Scheduler::waitOf(int pattern, const PatternProgress &p, std::int64_t now) const
+{
+    Wait wait;
+    wait.since = m_progress.questions - p.lastQuestion;
+    wait.questions = questionGap(pattern, p);
+    wait.due = p.box != 0 && wait.since >= static_cast<std::uint64_t>(wait.questions)
+        && now - p.lastAsked >= kBoxGaps[p.box].seconds;
+    return wait;
+}
+
 bool Scheduler::isDue(int pattern) const
 {
     const PatternProgress &p = m_progress.patterns.at(static_cast<std::size_t>(pattern));
-    if (p.box == 0)
-        return false;
-    const std::uint64_t since = m_progress.questions - p.lastQuestion;
-    return since >= static_cast<std::uint64_t>(questionGap(pattern, p))
-        && m_clock() - p.lastAsked >= kBoxGaps[p.box].seconds;
+    return waitOf(pattern, p, m_clock()).due;
 }
 
 int Scheduler::randomOf(const std::vector<int> &patterns)
@@ -97,10 +103,9 @@ int Scheduler::pickWeakness()
             continue;
         }
         learning += p.box <= 2 ? 1 : 0;
-        const std::uint64_t since = m_progress.questions - p.lastQuestion;
-        const int gap = questionGap(i, p);
-        if (since >= static_cast<std::uint64_t>(gap)
-            && now - p.lastAsked >= kBoxGaps[p.box].seconds) {
+        const Wait wait = waitOf(i, p, now);
+        const std::uint64_t since = wait.since;
+        if (wait.due) {
             if (p.box < lowestDueBox) {
                 lowestDueBox = p.box;
                 due.clear();
@@ -115,7 +120,7 @@ int Scheduler::pickWeakness()
             continue;
         }
         if (p.box <= 3) {
-            const double ratio = static_cast<double>(since) / gap;
+            const double ratio = static_cast<double>(since) / wait.questions;
             if (ratio > nearestRatio) {
                 nearestRatio = ratio;
                 nearest = i;

@@ -105,6 +105,15 @@ public:
     bool isDue(int pattern) const;
 
 private:
+    // How far a pattern is along its wait: the answers since its own last,
+    // the answers it waits (kBoxGaps, varied in box 1), and whether it is due
+    // at `now`, both waits over. A new pattern is never due.
+    struct Wait {
+        std::uint64_t since = 0;
+        int questions = 0;
+        bool due = false;
+    };
+    Wait waitOf(int pattern, const PatternProgress &p, std::int64_t now) const;
     int pickWeakness();
     int randomOf(const std::vector<int> &patterns);
 

@@ -26,4 +26,12 @@ constexpr Pattern patternAt(int index)
     return { index / (kCells * kCells) + 1, index / kCells % kCells + 1, index % kCells + 1 };
 }
 
+// The cell `rows` rows below `cell` in a reel window, counting on from 21 to 1.
+constexpr int cellBelow(int cell, int rows) { return (cell - 1 + rows) % kCells + 1; }
+
+// A stopped reel stands at position 1..21, the cells stepped down from where
+// it starts (reel/reelmodel.h), with cell 22 − position in its top row; a
+// spinning reel shows cell 1 at position 21, never at 0.
+constexpr int positionShowing(int cell) { return kCells + 1 - cell; }
+
 } // namespace judge

@@ -1,5 +1,6 @@
 #include "judge/patternfilter.h"
 
+#include "judge/fullwidth.h"
 #include "judge/table.h"
 
 #include <map>
@@ -9,36 +10,6 @@
 namespace judge {
 
 namespace {
-
-// Full-width digits and letters and the ideographic blank as their ASCII
-// forms; other characters as they are.
-std::string toAscii(std::string_view utf8)
-{
-    std::string ascii;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte == 0xE3 && i + 2 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) == 0x80
-            && static_cast<unsigned char>(utf8[i + 2]) == 0x80) {
-            ascii += ' '; // U+3000
-            i += 3;
-            continue;
-        }
-        if (byte == 0xEF && i + 2 < utf8.size()) {
-            // U+FF01 … U+FF5E are ASCII 0x21 … 0x7E.
-            const unsigned code = ((byte & 0x0Fu) << 12)
-                | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6)
-                | (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
-            if (code >= 0xFF01 && code <= 0xFF5E) {
-                ascii += static_cast<char>(code - 0xFF01 + 0x21);
-                i += 3;
-                continue;
-            }
-        }
-        ascii += static_cast<char>(byte);
-        ++i;
-    }
-    return ascii;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -92,7 +63,7 @@ std::optional<Code> codeWord(const std::string &word)
 
 SearchQuery parseSearch(std::string_view utf8)
 {
-    const std::vector<std::string> parts = words(toAscii(utf8));
+    const std::vector<std::string> parts = words(foldFullWidth(utf8));
     SearchQuery query;
     if (parts.empty())
         return query;

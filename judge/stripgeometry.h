@@ -7,9 +7,11 @@
 // laid out in twips, 15 to a pixel, so one cell is 975 twips.
 #pragma once
 
+#include "judge/pattern.h"
+
 namespace judge {
 
-inline constexpr int kStripCells = 21;
+inline constexpr int kStripCells = kCells;
 inline constexpr int kCellPixels = 65;
 inline constexpr int kStripWidth = 100;
 inline constexpr int kStripHeight = 1680;

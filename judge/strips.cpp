@@ -10,7 +10,7 @@ using enum Symbol;
 
 // Cells 1..21, top to bottom, of the left, centre and right reel.
 // clang-format off
-constexpr std::array<std::array<Symbol, 21>, kReels> kStrips{{
+constexpr std::array<std::array<Symbol, kCells>, kReels> kStrips{{
     {ao7, cherry, ooyama, sanjaku, regplate, replay, ao7, sanjaku, ooyama, sanjaku, replay,
      ooyama, ao7, cherry, sanjaku, replay, vsign, vsign, vsign, sanjaku, replay},
     {ao7, replay, sanjaku, cherry, regplate, sanjaku, replay, ooyama, replay, sanjaku, vsign,
@@ -52,7 +52,7 @@ std::string_view symbolWord(Symbol symbol)
 
 Symbol symbolAt(int reel, int cell)
 {
-    if (reel < 0 || reel >= kReels || cell < 1 || cell > 21)
+    if (reel < 0 || reel >= kReels || cell < 1 || cell > kCells)
         throw std::out_of_range("judge::symbolAt: no such reel or cell");
     return kStrips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(cell - 1)];
 }

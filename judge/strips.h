@@ -4,6 +4,8 @@
 // judgement tables were written for, and the order the strip pictures follow.
 #pragma once
 
+#include "judge/pattern.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -27,9 +29,6 @@ inline constexpr std::array<Symbol, kSymbolCount> kSymbols { Symbol::ao7, Symbol
 
 // The symbol of cell 1..21 on reel 0..2; throws std::out_of_range otherwise.
 Symbol symbolAt(int reel, int cell);
-
-// The cell `rows` rows below `cell` in a reel window, counting on from 21 to 1.
-constexpr int cellBelow(int cell, int rows) { return (cell - 1 + rows) % 21 + 1; }
 
 // The 3 × 3 grid a top-row pattern shows: grid[row][reel], rows top, middle,
 // bottom.

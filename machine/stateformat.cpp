@@ -1,5 +1,7 @@
 #include "machine/stateformat.h"
 
+#include "checksum/checksum.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -11,22 +13,6 @@
 namespace machine {
 
 namespace {
-
-constexpr std::string_view kMagic = "reachme machine\n";
-constexpr std::string_view kEnd = "end ";
-
-// CRC-32 (the polynomial of zlib and PNG): notices a file cut short or
-// changed by hand.
-std::uint32_t crc32(std::string_view bytes)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (const char c : bytes) {
-        crc ^= static_cast<unsigned char>(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
 
 std::string hex(std::uint64_t value, int digits)
 {
@@ -166,7 +152,7 @@ ReadState damaged(ReadState result, const std::string &why)
 
 std::string writeState(const State &state)
 {
-    std::string out(kMagic);
+    std::string out(kStateHeader);
     out += "version " + std::to_string(kStateFormatVersion) + '\n';
     for (const Field &field : fields())
         out += std::string(field.key) + ' ' + field.give(state) + '\n';
@@ -174,16 +160,16 @@ std::string writeState(const State &state)
     return out;
 }
 
-void sealState(std::string &body) { body += std::string(kEnd) + hex(crc32(body), 8) + '\n'; }
+void sealState(std::string &body) { checksum::appendCrc32Seal(body); }
 
 ReadState readState(std::string_view text)
 {
     ReadState result;
-    if (!text.starts_with(kMagic)) {
+    if (!text.starts_with(kStateHeader)) {
         result.reason = "not a saved machine";
         return result;
     }
-    std::string_view rest = text.substr(kMagic.size());
+    std::string_view rest = text.substr(kStateHeader.size());
     int lineNumber = 1;
     const auto nextLine = [&]() -> std::optional<std::string_view> {
         const std::size_t end = rest.find('\n');
@@ -223,10 +209,9 @@ ReadState readState(std::string_view text)
     }
     const std::size_t sealed = text.size() - rest.size();
     const auto end = nextLine();
-    if (!end || !end->starts_with(kEnd))
+    if (!end || !end->starts_with(checksum::kSealTag))
         return damaged(result, "cut short at " + where());
-    const auto sum = parseHex(end->substr(kEnd.size()), 8);
-    if (!sum || !rest.empty() || *sum != crc32(text.substr(0, sealed)))
+    if (!rest.empty() || !checksum::isCrc32Seal(*end, text.substr(0, sealed)))
         return damaged(result, "its checksum does not match");
     if (const std::string why = impossibility(result.state); !why.empty())
         return damaged(result, why);

@@ -11,6 +11,8 @@
 namespace machine {
 
 inline constexpr int kStateFormatVersion = 1;
+// Every saved machine begins so, whatever its version.
+inline constexpr std::string_view kStateHeader = "reachme machine\n";
 
 std::string writeState(const State &state);
 

@@ -1,5 +1,6 @@
 #include "play/sessionformat.h"
 
+#include "checksum/checksum.h"
 #include "machine/stateformat.h"
 
 #include <charconv>
@@ -90,8 +91,8 @@ std::string writeSession(const SavedSession &s)
         + std::to_string(c.gamesToCall) + '\n';
     out += kMachineLine;
     out += machine::writeState(s.machine);
-    // The machine's seal, the same checksum line, now over the whole file.
-    machine::sealState(out);
+    // The machine's own seal line, now over the whole file.
+    checksum::appendCrc32Seal(out);
     return out;
 }
 
@@ -114,9 +115,8 @@ ReadSession readSession(std::string_view text)
     const std::size_t lastLine = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
     if (!text.ends_with('\n') || lastLine == text.npos)
         return damaged("cut short");
-    std::string resealed(text.substr(0, lastLine + 1));
-    machine::sealState(resealed);
-    if (resealed != text)
+    const std::string_view body = text.substr(0, lastLine + 1);
+    if (!checksum::isCrc32Seal(text.substr(lastLine + 1, text.size() - lastLine - 2), body))
         return damaged("its checksum does not match");
 
     ReadSession result;

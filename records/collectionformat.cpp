@@ -1,30 +1,18 @@
 #include "records/collectionformat.h"
 
+#include "checksum/checksum.h"
 #include "records/numbers.h"
+#include "records/sealedtext.h"
 
 #include <array>
-#include <cstdio>
 #include <optional>
-#include <zlib.h>
 
 namespace records {
 
 namespace {
 
-constexpr std::string_view kMagic = "reachme reach-me collection\n";
-constexpr std::string_view kVersion = "version ";
 constexpr std::string_view kPattern = "pattern ";
-constexpr std::string_view kEnd = "end ";
 constexpr std::size_t kPatternWords = 8; // cells L C R, count, first game and time, last
-
-// CRC-32, the zlib polynomial: notices a file cut short or changed by hand.
-std::string checksum(std::string_view bytes)
-{
-    const auto crc = crc32_z(0L, reinterpret_cast<const Bytef *>(bytes.data()), bytes.size());
-    std::array<char, 9> text {};
-    std::snprintf(text.data(), text.size(), "%08lx", static_cast<unsigned long>(crc));
-    return text.data();
-}
 
 template <typename T> void appendWord(std::string &out, T value)
 {
@@ -80,11 +68,8 @@ ReadCollection damaged(ReadCollection result, const std::string &why)
 
 std::string writeCollection(const ReachMeCollection &collection)
 {
-    std::string out(kMagic);
+    std::string out = sealedTextStart(kCollectionHeader, kCollectionFormatVersion);
     out.reserve(64 + 56 * static_cast<std::size_t>(collection.collected()));
-    out += kVersion;
-    appendDecimal(out, kCollectionFormatVersion);
-    out += '\n';
     for (const int index : collectablePatterns()) {
         const judge::Pattern p = judge::patternAt(index);
         const CollectedPattern &c = collection.at(p);
@@ -99,60 +84,44 @@ std::string writeCollection(const ReachMeCollection &collection)
             appendWord(out, n);
         out += '\n';
     }
-    sealCollection(out);
+    checksum::appendCrc32Seal(out);
     return out;
 }
 
-void sealCollection(std::string &body) { body += std::string(kEnd) + checksum(body) + '\n'; }
+void sealCollection(std::string &body) { checksum::appendCrc32Seal(body); }
 
 ReadCollection readCollection(std::string_view text)
 {
     ReadCollection result;
-    if (!text.starts_with(kMagic)) {
+    if (!text.starts_with(kCollectionHeader)) {
         result.reason = "not a reach-me collection";
         return result;
     }
-    std::string_view rest = text.substr(kMagic.size());
-    int lineNumber = 1;
-    const auto nextLine = [&]() -> std::optional<std::string_view> {
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        ++lineNumber;
-        return line;
-    };
-
-    // The version comes first, so that a later format may change all the rest.
-    const auto versionLine = nextLine();
-    const auto version = versionLine && versionLine->starts_with(kVersion)
-        ? parseDecimal<int>(versionLine->substr(kVersion.size()))
-        : std::nullopt;
-    if (!version || *version < 1)
+    SealedText lines(text, kCollectionHeader);
+    const auto version = lines.version();
+    if (!version)
         return damaged(result, "no format version");
     result.version = *version;
     if (*version > kCollectionFormatVersion) {
         result.outcome = ReadCollection::Outcome::newerVersion;
-        result.reason = "the reach-me collection is from a newer version of the program (format "
-            + std::to_string(*version) + "; this one reads format "
-            + std::to_string(kCollectionFormatVersion) + ")";
+        result.reason
+            = newerVersionReason("the reach-me collection is", *version, kCollectionFormatVersion);
         return result;
     }
 
     int lastIndex = -1;
     while (true) {
-        const std::size_t lineStart = text.size() - rest.size();
-        const auto line = nextLine();
+        const auto line = lines.next();
         if (!line)
-            return damaged(result, "cut short at line " + std::to_string(lineNumber + 1));
-        if (line->starts_with(kEnd)) {
-            if (!rest.empty() || line->substr(kEnd.size()) != checksum(text.substr(0, lineStart)))
+            return damaged(result, "cut short at line " + std::to_string(lines.lineNumber() + 1));
+        if (line->starts_with(checksum::kSealTag)) {
+            if (!lines.sealedBy(*line))
                 return damaged(result, "its checksum does not match");
             break;
         }
         if (!readPattern(*line, lastIndex, result.collection))
-            return damaged(result, "line " + std::to_string(lineNumber) + " is not a pattern");
+            return damaged(
+                result, "line " + std::to_string(lines.lineNumber()) + " is not a pattern");
     }
     result.outcome = ReadCollection::Outcome::read;
     return result;

@@ -11,6 +11,8 @@
 namespace records {
 
 inline constexpr int kCollectionFormatVersion = 1;
+// Every collection file begins so, whatever its version.
+inline constexpr std::string_view kCollectionHeader = "reachme reach-me collection\n";
 
 std::string writeCollection(const ReachMeCollection &collection);
 

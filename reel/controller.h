@@ -3,9 +3,9 @@
 // situation is which timers run and which buttons are enabled.
 #pragma once
 
-#include "reel/intervaltimer.h"
 #include "reel/mainview.h"
 #include "reel/windowfields.h"
+#include "timing/intervaltimer.h"
 
 #include <array>
 #include <cstdint>
@@ -14,6 +14,8 @@
 #include <string>
 
 namespace reel {
+
+using timing::IntervalTimer;
 
 // What became of a request to put the reels on a pattern.
 enum class GoToPattern { done, reelsTurning, autoPlaying };

@@ -8,14 +8,6 @@
 
 namespace reel {
 
-namespace {
-
-// The position that shows `cell` in the top row: the inverse of topRowCell.
-// Cell 1 stands at position 21, where ▼ from cell 2 puts it.
-std::int16_t positionOf(int cell) { return static_cast<std::int16_t>(kLastPosition + 1 - cell); }
-
-} // namespace
-
 GoToPattern MainController::goToPattern(int left, int centre, int right)
 {
     if (!judge::isCell(left) || !judge::isCell(centre) || !judge::isCell(right))
@@ -32,7 +24,9 @@ GoToPattern MainController::goToPattern(int left, int centre, int right)
         if (topRowCell(m_view.pictureTop(reel)) == cell)
             continue;
         ReelFields fields = reelFields(reel);
-        fields.pos = positionOf(cell);
+        // The inverse of topRowCell: cell 1 stands at position 21, where ▼
+        // from cell 2 puts it.
+        fields.pos = static_cast<std::int16_t>(judge::positionShowing(cell));
         fields.top = pictureOffset(fields.pos);
         m_view.setPictureTop(reel, fields.top);
     }

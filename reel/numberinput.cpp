@@ -1,5 +1,6 @@
 #include "reel/numberinput.h"
 
+#include "judge/fullwidth.h"
 #include "reel/int16.h"
 
 #include <string>
@@ -13,62 +14,32 @@ using Outcome = ReadResult::Outcome;
 constexpr ReadResult kNotANumber { Outcome::notANumber, 0 };
 constexpr ReadResult kOutOfRange { Outcome::outOfRange, 0 };
 
-// The characters a number may be typed with, each mapped to its ASCII form;
-// ' ' stands for any blank. The full-width forms are the ones a Japanese
-// input method produces.
-struct Spelling {
-    std::string_view utf8;
-    char ascii;
-};
-
-constexpr Spelling kWideForms[] = {
-    { "\u3000", ' ' },
-    { "\uFF10", '0' },
-    { "\uFF11", '1' },
-    { "\uFF12", '2' },
-    { "\uFF13", '3' },
-    { "\uFF14", '4' },
-    { "\uFF15", '5' },
-    { "\uFF16", '6' },
-    { "\uFF17", '7' },
-    { "\uFF18", '8' },
-    { "\uFF19", '9' },
-    { "\uFF0B", '+' },
-    { "\uFF0D", '-' },
-    { "\u2212", '-' },
-    { "\uFF0E", '.' },
-};
-
 bool isAsciiNumberChar(char c)
 {
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'
         || c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// The text in ASCII form, or false when it holds anything a number cannot.
+// The text in ASCII form — blanks as ' ', 'E' as 'e' — or false when it holds
+// anything a number cannot. Of the full-width forms a Japanese input method
+// types, the digits, signs, point and blank count, and so does the minus sign
+// U+2212; a full-width letter does not.
 bool toAscii(std::string_view utf8, std::string &ascii)
 {
+    const std::string folded = judge::foldFullWidth(utf8, "0123456789+-. ");
     ascii.clear();
-    ascii.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const char c = utf8[i];
-        if (isAsciiNumberChar(c)) {
+    ascii.reserve(folded.size());
+    constexpr std::string_view kMinusSign = "\u2212";
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const char c = folded[i];
+        if (std::string_view(folded).substr(i).starts_with(kMinusSign)) {
+            ascii += '-';
+            i += kMinusSign.size() - 1;
+        } else if (isAsciiNumberChar(c)) {
             ascii += (c == '\t' || c == '\n' || c == '\r') ? ' ' : (c == 'E') ? 'e' : c;
-            ++i;
-            continue;
-        }
-        bool known = false;
-        for (const Spelling &form : kWideForms) {
-            if (utf8.substr(i).starts_with(form.utf8)) {
-                ascii += form.ascii;
-                i += form.utf8.size();
-                known = true;
-                break;
-            }
-        }
-        if (!known)
+        } else {
             return false;
+        }
     }
     return true;
 }
@@ -188,6 +159,6 @@ ReadResult readInt16(std::string_view utf8)
     return roundToInt16(number);
 }
 
-bool isLoneZero(std::string_view utf8) { return utf8 == "0" || utf8 == "\uFF10"; }
+bool isLoneZero(std::string_view utf8) { return judge::foldFullWidth(utf8, "0") == "0"; }
 
 } // namespace reel

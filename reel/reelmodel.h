@@ -16,7 +16,7 @@ namespace reel {
 inline constexpr std::int16_t kCellTwips = judge::kCellTwips;
 static_assert(kCellTwips == 975);
 inline constexpr std::int16_t kTopAtPositionZero = -20280;
-inline constexpr std::int16_t kLastPosition = 21;
+inline constexpr std::int16_t kLastPosition = judge::kCells;
 
 // A reel's fields as the window holds them, and which picture (0 left,
 // 1 centre, 2 right) is the reel's.

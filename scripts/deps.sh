@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     g++ cmake make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libbenchmark-dev zlib1g-dev
+    libbenchmark-dev
     # The Japanese Gothic faces the windows are set in.
     fonts-ipafont-gothic fonts-noto-cjk
 )

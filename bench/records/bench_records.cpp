@@ -1,12 +1,21 @@
 // The data counter's work after one game with 100 000 games in the history
 // (the counts, the slump series and its reduction for an 800-pixel graph,
-// the setting's odds), and the history and collection files.
+// the setting's odds), the history and collection files, and keeping them on
+// disk: a game appended, the history opened, the collection saved.
+#include "machine/stateformat.h"
 #include "records/collectionformat.h"
 #include "records/datacounter.h"
 #include "records/history.h"
+#include "records/store/collectionstore.h"
+#include "records/store/historyfile.h"
+#include "records/store/machinefiles.h"
+#include "safefile/writing.h"
+
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -108,6 +117,88 @@ void readCollectionFile(benchmark::State &state)
     state.counters["bytes"] = double(text.size());
 }
 BENCHMARK(readCollectionFile)->Unit(benchmark::kMicrosecond);
+
+// The store of a machine's state in a fresh data folder, as the play window
+// opens it, with a history file of the first `games` games beside it.
+struct MachineFolder {
+    explicit MachineFolder(int games)
+        : state(records::machinefiles::state(), records::machinefiles::folder(dir.path()),
+            [](std::string_view) { return safefile::Verdict::ours; })
+    {
+        records::GameHistory history;
+        for (int i = 0; i < games; ++i)
+            history.append(playedRows()[std::size_t(i)]);
+        const std::string text = history.csv();
+        safefile::writeWhole(QDir(state.folder()).filePath(records::machinefiles::kHistoryName),
+            QByteArrayView(text.data(), qsizetype(text.size())));
+    }
+    QTemporaryDir dir;
+    safefile::Store state;
+};
+
+// What the play window does after every game for the history: the row
+// appended to the file (one write) and the counter fed.
+void historyAfterGame(benchmark::State &state)
+{
+    MachineFolder folder(kHistory);
+    records::HistoryFile file(folder.state, kHistory);
+    std::size_t next = kHistory;
+    for (auto _ : state)
+        if (!file.add(playedRows()[next++]))
+            state.SkipWithError("append failed");
+}
+BENCHMARK(historyAfterGame)->Iterations(kTimed)->Unit(benchmark::kMicrosecond);
+
+// Opening a machine's history of 100 000 games: read, checked row by row,
+// the counter rebuilt.
+void openHistoryFile(benchmark::State &state)
+{
+    MachineFolder folder(kHistory);
+    for (auto _ : state) {
+        const records::HistoryFile file(folder.state, kHistory);
+        if (file.status() != safefile::Status::loaded)
+            state.SkipWithError("not loaded");
+    }
+}
+BENCHMARK(openHistoryFile)->Unit(benchmark::kMillisecond);
+
+// A full collection in a store of its own.
+struct FullCollectionStore {
+    FullCollectionStore()
+    {
+        const std::string text = records::writeCollection(fullCollection());
+        safefile::writeWhole(QDir(dir.path()).filePath(records::CollectionStore::kFileName),
+            QByteArrayView(text.data(), qsizetype(text.size())));
+        store.emplace(dir.path());
+    }
+    QTemporaryDir dir;
+    std::optional<records::CollectionStore> store;
+};
+
+// What the UI thread pays for a save of the full collection: the copy
+// handed to the worker.
+void queueCollectionSave(benchmark::State &state)
+{
+    FullCollectionStore full;
+    for (auto _ : state)
+        full.store->save();
+    full.store->flush();
+}
+BENCHMARK(queueCollectionSave)->Unit(benchmark::kMicrosecond);
+
+// A save of the full collection from the UI thread's call to the file on
+// disk: the worker's text, the checked atomic write, the hand-over.
+void collectionSaveOnDisk(benchmark::State &state)
+{
+    FullCollectionStore full;
+    for (auto _ : state) {
+        full.store->save();
+        full.store->flush();
+    }
+    if (full.store->status() != safefile::Status::loaded)
+        state.SkipWithError("save failed");
+}
+BENCHMARK(collectionSaveOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

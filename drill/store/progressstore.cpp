@@ -2,8 +2,6 @@
 
 #include "drill/progressformat.h"
 
-#include <QStandardPaths>
-
 namespace drill {
 
 safefile::FileKind ProgressStore::fileKind()
@@ -17,11 +15,6 @@ safefile::FileKind ProgressStore::fileKind()
     // A full file is under half a megabyte.
     kind.sizeLimit = 16 * 1024 * 1024;
     return kind;
-}
-
-QString ProgressStore::defaultFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 ProgressStore::ProgressStore(const QString &folder)

@@ -24,9 +24,6 @@ public:
     // The file, its lock and what a damaged one is renamed to.
     static safefile::FileKind fileKind();
 
-    // QStandardPaths::AppDataLocation.
-    static QString defaultFolder();
-
     explicit ProgressStore(const QString &folder);
 
     Progress &progress() { return m_progress; }

@@ -26,7 +26,7 @@ begin_x_test 1280x1024x24 import
 cp "$data"/r1.bmp "$data"/r2.bmp "$data"/r3.bmp "$work/"
 cd "$work"
 mkdir -p "$XDG_CONFIG_HOME/reachme"
-printf '[play]\nshowJudgement=true\n' > "$XDG_CONFIG_HOME/reachme/reachme.conf"
+printf '[play]\nshowJudgement=yes\n' > "$XDG_CONFIG_HOME/reachme/reachme.conf"
 sitting=$XDG_DATA_HOME/reachme/reachme/play-session.txt
 
 # A seed whose first game draws a BIG.

@@ -4,6 +4,7 @@
 // losing nothing.
 #include "machine/bonusgame.h"
 #include "machine/machine.h"
+#include "checksum/checksum.h"
 #include "machine/stateformat.h"
 #include "play/store/sessionstore.h"
 
@@ -47,7 +48,7 @@ std::string resealed(std::string text)
 {
     if (const std::size_t end = text.rfind("end "); end != text.npos)
         text.erase(end);
-    machine::sealState(text);
+    checksum::appendCrc32Seal(text);
     return text;
 }
 

@@ -3,6 +3,7 @@
 // so at once; locks that name no owner; stray temporaries; damaged files kept
 // aside past links; files that cannot or must not be read; append-only files;
 // the settings file.
+#include "filesizelimit.h"
 #include "safefile/appendfile.h"
 #include "safefile/keepaside.h"
 #include "safefile/settingsguard.h"
@@ -93,20 +94,6 @@ bool age(const QString &path, long ms)
     times[1] = times[0];
     return ::utimensat(AT_FDCWD, QFile::encodeName(path), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
-
-// Writes past `bytes` of any file fail with EFBIG while it lives: the
-// failure reaches writes QSaveFile keeps in its buffer until its flush.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_before);
-        const rlimit limit { bytes, m_before.rlim_max };
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_before); }
-    rlimit m_before {};
-};
 
 // Runs `body` in a child process; its exit status (77: skipped).
 int inChild(const std::function<int()> &body)

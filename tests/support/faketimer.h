@@ -3,11 +3,11 @@
 // real one would.
 #pragma once
 
-#include "reel/intervaltimer.h"
+#include "timing/intervaltimer.h"
 
 #include <QStringList>
 
-class FakeTimer : public reel::IntervalTimer {
+class FakeTimer : public timing::IntervalTimer {
 public:
     FakeTimer(QStringList &log, QString name)
         : m_log(log)

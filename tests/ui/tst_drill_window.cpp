@@ -3,7 +3,7 @@
 // progress store's messages.
 #include "drill/lookalikes.h"
 #include "drill/patterns.h"
-#include "faketimer.h"
+#include "fakesessiontiming.h"
 #include "judge/table.h"
 #include "ui/classic/mainwindow.h"
 #include "ui/common/texts.h"
@@ -182,8 +182,8 @@ private slots:
         } else {
             m_window->applySettings({ drill::Mode::weakness, {}, 1, 0 });
             activate(true);
-            m_now += 1000;
-            QVERIFY(m_limitTicks->fire());
+            m_time.now += 1000;
+            QVERIFY(m_time.limitTicks->fire());
         }
         const judge::Pattern asked = m_window->currentPattern();
         const drill::LookAlikes &looks = drill::machineLookAlikes();
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(m_window->currentPattern(), first);
 
         QTest::keyClick(m_window->windowHandle(), Qt::Key_5);
-        QVERIFY(!m_advance->isEnabled()); // no delay by default
+        QVERIFY(!m_time.advance->isEnabled()); // no delay by default
         QTest::keyClick(m_window->windowHandle(), Qt::Key(key), modifiers);
         QVERIFY(!m_window->isAnswered());
         QVERIFY(!(m_window->currentPattern() == first));
@@ -226,10 +226,10 @@ private slots:
     {
         m_window->applySettings({ drill::Mode::play, {}, 0, 3 });
         m_window->answer(1);
-        QCOMPARE(m_advance->state, (FakeTimer::State { 3000, true }));
-        QVERIFY(m_advance->fire());
+        QCOMPARE(m_time.advance->state, (FakeTimer::State { 3000, true }));
+        QVERIFY(m_time.advance->fire());
         QVERIFY(!m_window->isAnswered());
-        QVERIFY(!m_advance->isEnabled());
+        QVERIFY(!m_time.advance->isEnabled());
         QCOMPARE(m_window->store().progress().log.size(), std::size_t(1));
     }
 
@@ -239,21 +239,21 @@ private slots:
     {
         m_window->applySettings({ drill::Mode::weakness, {}, 3, 0 });
         activate(true);
-        QVERIFY(m_limitTicks->isEnabled());
-        m_now += 1500;
+        QVERIFY(m_time.limitTicks->isEnabled());
+        m_time.now += 1500;
         activate(false);
-        QVERIFY(!m_limitTicks->isEnabled());
-        m_now += 60'000;
+        QVERIFY(!m_time.limitTicks->isEnabled());
+        m_time.now += 60'000;
         activate(true);
-        QVERIFY(m_limitTicks->fire());
+        QVERIFY(m_time.limitTicks->fire());
         QCOMPARE(m_window->timeLeftLabel()->text(), QStringLiteral("残り 2 秒"));
-        m_now += 1499;
-        QVERIFY(m_limitTicks->fire());
+        m_time.now += 1499;
+        QVERIFY(m_time.limitTicks->fire());
         QVERIFY(!m_window->isAnswered());
-        m_now += 1;
-        QVERIFY(m_limitTicks->fire());
+        m_time.now += 1;
+        QVERIFY(m_time.limitTicks->fire());
         QVERIFY(m_window->isAnswered());
-        QVERIFY(!m_limitTicks->isEnabled());
+        QVERIFY(!m_time.limitTicks->isEnabled());
         QCOMPARE(int(m_window->store().progress().log.back().chosen), 0);
     }
 
@@ -461,17 +461,7 @@ private slots:
 private:
     std::unique_ptr<ui::DrillWindow> makeWindow(const QString &folder)
     {
-        ui::DrillTiming timing;
-        timing.milliseconds = [this] { return m_now; };
-        auto limitTicks = std::make_unique<FakeTimer>(m_timerLog, QStringLiteral("limit"));
-        auto advance = std::make_unique<FakeTimer>(m_timerLog, QStringLiteral("advance"));
-        m_limitTicks = limitTicks.get();
-        m_advance = advance.get();
-        timing.limitTicks = std::move(limitTicks);
-        timing.advance = std::move(advance);
-        timing.clock = [] { return std::int64_t(1'800'000'000); };
-        timing.seed = 7;
-        return std::make_unique<ui::DrillWindow>(m_pictures, folder, std::move(timing));
+        return std::make_unique<ui::DrillWindow>(m_pictures, folder, m_time.make());
     }
 
     void activate(bool active)
@@ -483,10 +473,7 @@ private:
     ui::StripPictures m_pictures;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ui::DrillWindow> m_window;
-    QStringList m_timerLog;
-    FakeTimer *m_limitTicks = nullptr;
-    FakeTimer *m_advance = nullptr;
-    std::int64_t m_now = 0;
+    FakeSessionTiming m_time;
 };
 
 QTEST_MAIN(DrillWindowTest)

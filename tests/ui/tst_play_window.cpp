@@ -5,6 +5,7 @@
 #include "judge/table.h"
 #include "machine/lottery.h"
 #include "play/store/sessionstore.h"
+#include "ui/common/settings.h"
 #include "ui/play/playbutton.h"
 #include "ui/play/playwindow.h"
 #include "ui/play/reelview.h"
@@ -383,7 +384,7 @@ private slots:
     // stand, the calls, the setting hidden, the seed.
     void sittingKept()
     {
-        QSettings().setValue(QStringLiteral("play/setting"), 0);
+        ui::settings::kPlaySetting.write(0);
         open();
         QVERIFY(!m_window->settingShown());
         QCOMPARE(label("設定", true)->text(), QStringLiteral("設定 ？"));

@@ -15,9 +15,12 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -170,9 +173,14 @@ private slots:
         QFETCH(bool, stale);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("test.socket"));
-        if (stale) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        if (stale) { // bound, then left without being removed
+            QLocalServer dead;
+            dead.setSocketOptions(QLocalServer::UserAccessOption);
+            QVERIFY(dead.listen(name));
+            const QByteArray kept = QFile::encodeName(name) + ".kept";
+            QVERIFY(::link(QFile::encodeName(name), kept) == 0);
+            dead.close();
+            QVERIFY(::rename(kept, QFile::encodeName(name)) == 0);
         }
         ui::SingleInstance later(name);
         QVERIFY(!later.handOver("chart", 200)); // nothing running yet
@@ -193,6 +201,36 @@ private slots:
         QCOMPARE(requests[0][0].toByteArray(), QByteArray("drill"));
         // A second program beside the first leaves the name to it.
         QVERIFY(!ui::SingleInstance(name).listen());
+    }
+
+    // Answered without a display: the program is not started for them.
+    void commandLineWithoutDisplay_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help") << "--help" << 0 << "Usage: reachme [options]";
+        QTest::newRow("version") << "--version" << 0 << "reachme 1.0.0";
+        QTest::newRow("unknown option") << "--chrat" << 2 << "Unknown option 'chrat'.";
+        QTest::newRow("among Qt's own") << "-style=fusion --qwindowtitle x -v" << 0 << "reachme";
+    }
+    void commandLineWithoutDisplay()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, says);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "xcb"); // which cannot start without a display
+        program.setProcessEnvironment(env);
+        program.start(REACHME_PROGRAM, argument.split(u' '));
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitStatus);
+        const QString said = program.readAllStandardOutput() + program.readAllStandardError();
+        QVERIFY2(said.startsWith(says), qPrintable(said));
     }
 
     void rightClickOpensMenuWithoutMovingFocus_data()
@@ -393,6 +431,30 @@ private slots:
 
     // The handler the program sets puts the main window's reels on the
     // pattern, and says why not while they turn.
+    // A remembered place larger than the screen, or partly off it, comes back
+    // inside the screen's free area.
+    void restoredPlaceFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::newRow("huge") << QRect(10, 10, 100000, 100000);
+        QTest::newRow("larger than the screen") << QRect(0, 0, 5000, 5000);
+        QTest::newRow("partly off the left edge") << QRect(-200, 100, 600, 400);
+    }
+    void restoredPlaceFitsTheScreen()
+    {
+        QFETCH(QRect, saved);
+        QWidget before;
+        before.setGeometry(saved);
+        QSettings().setValue("windows/test/geometry", before.saveGeometry());
+        QWidget window;
+        window.resize(300, 200);
+        ui::restoreWindowPlace(&window, "test", nullptr);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(free.contains(window.geometry()),
+            qPrintable(QStringLiteral("%1 %2").arg(window.width()).arg(window.height())));
+        QCOMPARE(window.width(), std::min(saved.width(), free.width()));
+    }
+
     void reelsHandlerMovesTheMainWindow()
     {
         ui::MainWindow main(uitest::stripPictures());

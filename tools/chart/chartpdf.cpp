@@ -39,24 +39,6 @@ void startGuiApplication(std::optional<QGuiApplication> &app)
 
 } // namespace
 
-// For the terminal, in English like the tool's other messages.
-static std::string pictureProblemText(ui::PictureProblem problem)
-{
-    switch (problem) {
-    case ui::PictureProblem::none: break;
-    case ui::PictureProblem::missing: return "no such file";
-    case ui::PictureProblem::folderGone: return "the folder no longer exists";
-    case ui::PictureProblem::noPermission: return "permission denied";
-    case ui::PictureProblem::linkLoop: return "too many levels of symbolic links";
-    case ui::PictureProblem::notRegularFile: return "not a regular file";
-    case ui::PictureProblem::cannotOpen: return "cannot be opened";
-    case ui::PictureProblem::truncated: return "pixel rows are missing";
-    case ui::PictureProblem::notAPicture: return "not a picture";
-    case ui::PictureProblem::tooSmall: return "too small for the reel windows";
-    }
-    return "unknown problem";
-}
-
 bool renderPdf(const std::vector<judge::ResultGroup> &groups, const std::string &picturesDirectory,
     std::string &pdf, std::string &error)
 {
@@ -66,7 +48,7 @@ bool renderPdf(const std::vector<judge::ResultGroup> &groups, const std::string 
     if (!pictures.loaded()) {
         const QString file = QDir(pictures.directory).filePath(pictures.failedFile);
         error = "cannot read the strip picture " + file.toStdString() + ": "
-            + pictureProblemText(pictures.problem) + " (give the folder with --pictures)";
+            + ui::problemInEnglish(pictures.problem) + " (give the folder with --pictures)";
         return false;
     }
     QBuffer buffer;

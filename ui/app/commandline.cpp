@@ -1,6 +1,7 @@
 #include "ui/app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -37,6 +38,32 @@ void setProgramNames()
     QGuiApplication::setDesktopFileName(QStringLiteral(REACHME_APP_ID));
 }
 
+QStringList programArguments(int argc, const char *const *argv)
+{
+    // What QApplication, QGuiApplication and the X11 platform read and take
+    // out of the command line, with one dash or two.
+    static const QStringList withValue
+        = QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry "
+                         "qwindowicon qwindowtitle session style stylesheet display name "
+                         "geometry title icon qmljsdebugger")
+              .split(u' ');
+    static const QStringList alone
+        = QStringLiteral("reverse widgetcount testability sync").split(u' ');
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const qsizetype dashes = arg.startsWith(QStringLiteral("--")) ? 2 : arg.startsWith(u'-');
+        const QString option = arg.mid(dashes).section(u'=', 0, 0);
+        if (i == 0 || dashes == 0 || !(withValue.contains(option) || alone.contains(option))) {
+            arguments << arg;
+            continue;
+        }
+        if (withValue.contains(option) && !arg.contains(u'=') && i + 1 < argc)
+            ++i; // its value
+    }
+    return arguments;
+}
+
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -64,7 +91,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.message = parser.errorText() + QStringLiteral("\n");
         result.exitStatus = 2;
     } else if (parser.isSet(help)) {
-        result.message = parser.helpText();
+        // Without an application object the parser does not know the
+        // program's name.
+        result.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+            QFileInfo(arguments.value(0, QCoreApplication::applicationName())).fileName());
         result.exitStatus = 0;
     } else if (parser.isSet(version)) {
         result.message = QStringLiteral("%1 %2\n").arg(

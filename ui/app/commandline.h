@@ -17,8 +17,13 @@ struct CommandLine {
     int exitStatus = -1;
 };
 
-// `arguments` as QCoreApplication::arguments() gives them, the program's
-// name first.
+// The program's arguments, its name first, without the ones Qt takes for
+// itself (-style, -platform, -display …). Read before the application object
+// exists, so that --help, --version and a wrong option are answered without
+// a display.
+QStringList programArguments(int argc, const char *const *argv);
+
+// `arguments` as programArguments() gives them.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 // The request as it travels to a running program, one short line ("chart",

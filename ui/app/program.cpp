@@ -6,13 +6,13 @@
 #include "ui/chart/chartwindow.h"
 #include "ui/classic/mainwindow.h"
 #include "ui/classic/titlewindow.h"
+#include "ui/common/settings.h"
 #include "ui/drill/drillwindow.h"
 #include "ui/play/playwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QStandardPaths>
 
 namespace ui {
 
@@ -138,8 +138,8 @@ void Program::openChart()
             });
             return refusal;
         });
-        new PlaceKeeper(chart, "chart");
-        restoreWindowPlace(chart, "chart", m_main);
+        new PlaceKeeper(chart, settings::kChartWindow);
+        restoreWindowPlace(chart, settings::kChartWindow, m_main);
         m_chart = chart;
     }
     raise(m_chart);
@@ -150,11 +150,10 @@ void Program::openDrill()
     if (!m_drill) {
         // The drill holds its progress file's lock while it exists: closing
         // it lets another copy of the program take the file.
-        auto *drill = new DrillWindow(
-            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        auto *drill = new DrillWindow(m_pictures, settings::dataFolder());
         drill->setAttribute(Qt::WA_DeleteOnClose);
-        new PlaceKeeper(drill, "drill");
-        restoreWindowPlace(drill, "drill", m_main);
+        new PlaceKeeper(drill, settings::kDrillWindow);
+        restoreWindowPlace(drill, settings::kDrillWindow, m_main);
         m_drill = drill;
     }
     raise(m_drill);
@@ -164,12 +163,11 @@ void Program::openPlay(const PlayRequest &request)
 {
     if (!m_play) {
         // Like the drill, 実戦 holds its sitting's lock while it exists.
-        auto *play = new PlayWindow(
-            m_pictures, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        auto *play = new PlayWindow(m_pictures, settings::dataFolder());
         play->setAttribute(Qt::WA_DeleteOnClose);
         new ContextMenu(play, { m_chartAction, m_drillAction, m_playAction });
-        new PlaceKeeper(play, "play");
-        restoreWindowPlace(play, "play", m_main);
+        new PlaceKeeper(play, settings::kPlayWindow);
+        restoreWindowPlace(play, settings::kPlayWindow, m_main);
         m_play = play;
     }
     raise(m_play);
@@ -180,11 +178,11 @@ void Program::openPlay(const PlayRequest &request)
 void Program::savePlaces()
 {
     if (m_chart)
-        saveWindowPlace(m_chart, "chart");
+        saveWindowPlace(m_chart, settings::kChartWindow);
     if (m_drill)
-        saveWindowPlace(m_drill, "drill");
+        saveWindowPlace(m_drill, settings::kDrillWindow);
     if (m_play)
-        saveWindowPlace(m_play, "play");
+        saveWindowPlace(m_play, settings::kPlayWindow);
 }
 
 void Program::raise(QWidget *window)

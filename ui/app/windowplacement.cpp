@@ -1,11 +1,11 @@
 #include "ui/app/windowplacement.h"
 
 #include "ui/classic/screencentre.h"
+#include "ui/common/settings.h"
 
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,11 +13,6 @@
 namespace ui {
 
 namespace {
-
-QString settingsKey(const char *key)
-{
-    return QStringLiteral("windows/%1/geometry").arg(QString::fromLatin1(key));
-}
 
 bool onSomeScreen(const QRect &frame)
 {
@@ -56,13 +51,36 @@ void placeBeside(QWidget *window, const QWidget *beside)
     window->setGeometry(place);
 }
 
+// A remembered place no larger than the free area of the screen it is on,
+// and inside it: a saved size beyond the screen (an edited or foreign
+// settings file) would cost memory and time for pixels nobody sees.
+void fitToScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(window->geometry().center());
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    QRect place = window->geometry();
+    place.setSize(place.size().boundedTo(free.size()).expandedTo(window->minimumSize()));
+    place.moveLeft(std::clamp(
+        place.left(), free.left(), std::max(free.left(), free.right() + 1 - place.width())));
+    place.moveTop(std::clamp(
+        place.top(), free.top(), std::max(free.top(), free.bottom() + 1 - place.height())));
+    window->setGeometry(place);
+}
+
 } // namespace
 
 void restoreWindowPlace(QWidget *window, const char *key, const QWidget *beside)
 {
-    const QByteArray saved = QSettings().value(settingsKey(key)).toByteArray();
-    if (!saved.isEmpty() && window->restoreGeometry(saved) && onSomeScreen(window->frameGeometry()))
+    const QByteArray saved = settings::windowPlace(key).read();
+    if (!saved.isEmpty() && window->restoreGeometry(saved)
+        && onSomeScreen(window->frameGeometry())) {
+        fitToScreen(window);
         return;
+    }
     if (beside && beside->isVisible())
         placeBeside(window, beside);
     else
@@ -71,7 +89,7 @@ void restoreWindowPlace(QWidget *window, const char *key, const QWidget *beside)
 
 void saveWindowPlace(const QWidget *window, const char *key)
 {
-    QSettings().setValue(settingsKey(key), window->saveGeometry());
+    settings::windowPlace(key).write(window->saveGeometry());
 }
 
 } // namespace ui

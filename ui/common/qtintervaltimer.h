@@ -2,7 +2,7 @@
 // thread.
 #pragma once
 
-#include "reel/intervaltimer.h"
+#include "timing/intervaltimer.h"
 
 #include <QTimer>
 
@@ -10,7 +10,7 @@
 
 namespace ui {
 
-class QtIntervalTimer : public reel::IntervalTimer {
+class QtIntervalTimer : public timing::IntervalTimer {
 public:
     // Runs a tick, or decides not to: the main window runs its ticks through
     // the program's lifetime, so that none runs once the program is ending.

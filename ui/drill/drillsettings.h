@@ -1,21 +1,16 @@
-// What the player chose for the drill, kept between sittings in QSettings.
+// What the player chose for the drill, kept between sittings (the settings
+// are declared in ui/common/settings.h).
 #pragma once
 
-#include "drill/lookalikes.h"
-#include "drill/scheduler.h"
+#include "drill/session.h"
+#include "ui/common/settings.h"
 
 namespace ui {
 
-inline constexpr int kMaxTimeLimitSeconds = 10;
-inline constexpr int kMaxDelaySeconds = 10;
+inline constexpr int kMaxTimeLimitSeconds = settings::kDrillTimeLimit.most;
+inline constexpr int kMaxDelaySeconds = settings::kDrillDelay.most;
 
-struct DrillSettings {
-    drill::Mode mode = drill::Mode::weakness;
-    drill::CategorySet categories; // none: all nine
-    int timeLimitSeconds = 0; // 0 no limit, else 1..kMaxTimeLimitSeconds
-    int delaySeconds = 0; // 0 the next pattern waits for Enter or Space
-    bool operator==(const DrillSettings &) const = default;
-};
+using DrillSettings = drill::SessionSettings;
 
 // Values out of range read as the defaults.
 DrillSettings loadDrillSettings();

@@ -18,16 +18,12 @@
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace ui {
 
 namespace {
 
 constexpr TextFont kButtonFont { 10.5, false };
 constexpr TextFont kFeedbackFont { 11.25, true };
-// The time left is looked at this often while it runs.
-constexpr int kLimitTickMs = 100;
 // Room for the longest feedback: a verdict, three result lines, a cheer, and
 // a shared look with the other pattern's line wrapped once.
 constexpr int kFeedbackLines = 8;
@@ -37,6 +33,20 @@ QString buttonText(const QString &caption)
 {
     return QString(caption).replace(u'&', QStringLiteral("&&"));
 }
+
+class StoreKeeper final : public drill::ProgressKeeper {
+public:
+    explicit StoreKeeper(drill::ProgressStore &store)
+        : m_store(store)
+    { }
+
+    drill::Progress &progress() override { return m_store.progress(); }
+    void save() override { m_store.save(); }
+    safefile::Status status() const override { return m_store.status(); }
+
+private:
+    drill::ProgressStore &m_store;
+};
 
 } // namespace
 
@@ -60,10 +70,8 @@ DrillWindow::DrillWindow(const StripPictures &pictures, const QString &dataFolde
 DrillWindow::DrillWindow(
     const StripPictures &pictures, const QString &dataFolder, DrillTiming timing, QWidget *parent)
     : QMainWindow(parent)
-    , m_timing(std::move(timing))
     , m_store(std::make_unique<drill::ProgressStore>(dataFolder))
-    , m_scheduler(
-          std::make_unique<drill::Scheduler>(m_store->progress(), m_timing.seed, m_timing.clock))
+    , m_keeper(std::make_unique<StoreKeeper>(*m_store))
 {
     setWindowTitle(QStringLiteral("練習"));
     setFont(gothicFont(kButtonFont));
@@ -113,25 +121,14 @@ DrillWindow::DrillWindow(
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setFocus();
 
-    m_timing.limitTicks->setInterval(kLimitTickMs);
-    m_timing.limitTicks->onTick = [this] { checkTime(); };
-    m_timing.advance->onTick = [this] { nextPattern(); };
-
-    m_settings = loadDrillSettings();
-    m_scheduler->setMode(m_settings.mode);
-    m_scheduler->setCategories(m_settings.categories);
-    showStoreStatus();
+    drill::SessionView &view = *this;
+    m_session = std::make_unique<drill::Session>(view, *m_keeper, std::move(timing));
     // A save that fails is said when it fails, not at the next answer.
-    connect(&m_store->file(), &safefile::Store::saved, this, &DrillWindow::showStoreStatus);
-    showPattern();
+    connect(&m_store->file(), &safefile::Store::saved, this, [this] { m_session->storeChanged(); });
+    m_session->start(loadDrillSettings());
 }
 
-// The timers call back into the window: they go before it.
-DrillWindow::~DrillWindow()
-{
-    m_timing.limitTicks.reset();
-    m_timing.advance.reset();
-}
+DrillWindow::~DrillWindow() = default;
 
 void DrillWindow::buildMenu()
 {
@@ -169,58 +166,25 @@ judge::Pattern DrillWindow::currentPattern() const { return m_view->pattern(); }
 
 void DrillWindow::applySettings(const DrillSettings &settings)
 {
-    m_settings = settings;
     saveDrillSettings(settings);
-    m_scheduler->setMode(settings.mode);
-    m_scheduler->setCategories(settings.categories);
-    // A pattern not yet answered may be of a category no longer chosen.
-    if (!m_answered)
-        showPattern();
+    m_session->applySettings(settings);
 }
 
-void DrillWindow::answer(int category)
-{
-    if (category < 1 || category > judge::kCategoryCount)
-        return;
-    finishAnswer(judge::categoryFromNumber(category));
-}
+void DrillWindow::answer(int category) { m_session->answer(category); }
 
-void DrillWindow::nextPattern()
-{
-    if (m_answered)
-        showPattern();
-}
+void DrillWindow::nextPattern() { m_session->next(); }
 
-void DrillWindow::showPattern()
+void DrillWindow::showQuestion(const judge::Pattern &pattern)
 {
-    m_timing.advance->setEnabled(false);
-    m_view->setPattern(m_scheduler->next());
-    m_answered = false;
+    m_view->setPattern(pattern);
     for (QPushButton *button : m_answers)
         button->setEnabled(true);
     m_next->setEnabled(false);
     m_feedback->clear();
-    if (m_settings.timeLimitSeconds > 0) {
-        m_limit.start(std::int64_t(m_settings.timeLimitSeconds) * 1000);
-        if (m_active)
-            m_limit.resume(m_timing.milliseconds());
-    } else {
-        m_limit.stop();
-    }
-    m_timing.limitTicks->setEnabled(m_limit.isRunning());
-    showTimeLeft();
 }
 
-void DrillWindow::finishAnswer(std::optional<judge::Category> chosen)
+void DrillWindow::showOutcome(const drill::Outcome &outcome)
 {
-    if (m_answered)
-        return;
-    m_answered = true;
-    m_limit.stop();
-    m_timing.limitTicks->setEnabled(false);
-    const drill::Outcome outcome = m_scheduler->answer(chosen);
-    m_store->save();
-
     QPalette palette = m_feedback->palette();
     palette.setColor(QPalette::WindowText, outcome.right ? QColor(0, 0, 160) : QColor(176, 0, 0));
     m_feedback->setPalette(palette);
@@ -230,58 +194,26 @@ void DrillWindow::finishAnswer(std::optional<judge::Category> chosen)
         m_answers[i]->setEnabled(
             outcome.rightCategories.test(std::size_t(judge::number(judge::kCategories[i]))));
     m_next->setEnabled(true);
-    showTimeLeft();
-    if (m_settings.delaySeconds > 0) {
-        m_timing.advance->setInterval(m_settings.delaySeconds * 1000);
-        m_timing.advance->setEnabled(true);
-    }
-    showStoreStatus();
-    refreshStatistics();
 }
 
-void DrillWindow::checkTime()
-{
-    if (!m_limit.isSet() || m_answered)
-        return;
-    if (m_limit.remaining(m_timing.milliseconds()) == 0)
-        finishAnswer(std::nullopt);
-    else
-        showTimeLeft();
-}
-
-void DrillWindow::showTimeLeft()
+void DrillWindow::showTimeLeft(const drill::TimeLeft &left)
 {
     QString text;
-    if (m_limit.isSet() && !m_answered) {
-        const auto left = m_limit.remaining(m_timing.milliseconds());
-        text = QStringLiteral("残り %1 秒").arg(int(std::ceil(double(left) / 1000.0)));
-        if (!m_limit.isRunning())
+    if (left.shown) {
+        text = QStringLiteral("残り %1 秒").arg(left.seconds);
+        if (left.paused)
             text += QStringLiteral("（止めています）");
     }
     if (m_timeLeft->text() != text)
         m_timeLeft->setText(text);
 }
 
-// The time limit runs only while the player can see the window and answer.
-void DrillWindow::setActive(bool active)
-{
-    m_active = active;
-    if (!m_limit.isSet() || m_answered)
-        return;
-    if (active)
-        m_limit.resume(m_timing.milliseconds());
-    else
-        m_limit.pause(m_timing.milliseconds());
-    m_timing.limitTicks->setEnabled(active);
-    showTimeLeft();
-}
-
 bool DrillWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        setActive(true);
+        m_session->setActive(true);
     else if (event->type() == QEvent::WindowDeactivate)
-        setActive(false);
+        m_session->setActive(false);
     return QMainWindow::event(event);
 }
 
@@ -305,14 +237,8 @@ void DrillWindow::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-// Each state is said once: a failed save again only after saving worked.
-void DrillWindow::showStoreStatus()
+void DrillWindow::showStoreStatus(safefile::Status status)
 {
-    const drill::StoreStatus status = m_store->status();
-    if (m_statusShown && status == m_shownStatus)
-        return;
-    m_statusShown = true;
-    m_shownStatus = status;
     const QString text = storeMessage(status, *m_store);
     if (text.isEmpty() && m_message->text().isEmpty())
         return;
@@ -322,7 +248,7 @@ void DrillWindow::showStoreStatus()
 
 void DrillWindow::openSettings()
 {
-    auto *dialog = new SettingsDialog(m_settings, this);
+    auto *dialog = new SettingsDialog(m_session->settings(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(
         dialog, &QDialog::accepted, this, [this, dialog] { applySettings(dialog->settings()); });
@@ -344,7 +270,8 @@ void DrillWindow::openStatistics()
 void DrillWindow::refreshStatistics()
 {
     if (m_statistics && m_statistics->isVisible())
-        m_statistics->setFigures(drill::figures(m_store->progress()), m_scheduler->sitting());
+        m_statistics->setFigures(
+            drill::figures(m_store->progress()), m_session->scheduler().sitting());
 }
 
 void DrillWindow::confirmReset()
@@ -360,9 +287,9 @@ void DrillWindow::confirmReset()
     box.exec();
     if (box.clickedButton() != wipe)
         return;
-    m_store->progress() = drill::Progress();
-    m_store->save();
-    refreshStatistics();
+    m_session->wipeProgress();
 }
+
+void DrillWindow::progressChanged() { refreshStatistics(); }
 
 } // namespace ui

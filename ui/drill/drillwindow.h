@@ -8,17 +8,14 @@
 // it.
 #pragma once
 
-#include "drill/scheduler.h"
+#include "drill/session.h"
 #include "drill/store/progressstore.h"
-#include "reel/intervaltimer.h"
 #include "ui/drill/drillsettings.h"
-#include "ui/drill/timelimit.h"
 #include "ui/pictures/strippictures.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -30,18 +27,13 @@ class PatternView;
 class StatisticsDialog;
 
 // Where the window's time comes from; tests drive it by hand.
-struct DrillTiming {
-    std::function<std::int64_t()> milliseconds; // monotonic, for the time limit
-    std::unique_ptr<reel::IntervalTimer> limitTicks; // checks the time left
-    std::unique_ptr<reel::IntervalTimer> advance; // the delay before the next pattern
-    drill::Clock clock; // wall-clock seconds, for the progress
-    std::uint64_t seed = 0;
-};
+using DrillTiming = drill::SessionTiming;
 
 // Qt timers, a steady clock, the system's time and a random seed.
 DrillTiming systemDrillTiming();
 
-class DrillWindow : public QMainWindow {
+// The view of a drill::Session, which holds the drill's state and rules.
+class DrillWindow : public QMainWindow, private drill::SessionView {
     Q_OBJECT
 public:
     DrillWindow(
@@ -51,10 +43,10 @@ public:
     ~DrillWindow() override;
 
     judge::Pattern currentPattern() const;
-    bool isAnswered() const { return m_answered; }
+    bool isAnswered() const { return m_session->isAnswered(); }
     // Takes effect with the next pattern; kept with QSettings.
     void applySettings(const DrillSettings &settings);
-    DrillSettings settings() const { return m_settings; }
+    DrillSettings settings() const { return m_session->settings(); }
 
     // Category number 1..9; ignored once the pattern is answered.
     void answer(int category);
@@ -66,7 +58,7 @@ public:
     QLabel *messageLabel() const { return m_message; }
     QLabel *timeLeftLabel() const { return m_timeLeft; }
     const drill::ProgressStore &store() const { return *m_store; }
-    const drill::Scheduler &scheduler() const { return *m_scheduler; }
+    const drill::Scheduler &scheduler() const { return m_session->scheduler(); }
 
 public slots:
     void openSettings();
@@ -81,23 +73,17 @@ protected:
 private:
     void buildMenu();
     QWidget *buildAnswerButtons();
-    void showPattern();
-    void finishAnswer(std::optional<judge::Category> chosen);
-    void checkTime();
-    void showTimeLeft();
-    void setActive(bool active);
-    void showStoreStatus();
     void refreshStatistics();
 
-    DrillTiming m_timing;
+    // drill::SessionView
+    void showQuestion(const judge::Pattern &pattern) override;
+    void showOutcome(const drill::Outcome &outcome) override;
+    void showTimeLeft(const drill::TimeLeft &left) override;
+    void showStoreStatus(safefile::Status status) override;
+    void progressChanged() override;
+
     std::unique_ptr<drill::ProgressStore> m_store;
-    std::unique_ptr<drill::Scheduler> m_scheduler;
-    DrillSettings m_settings;
-    TimeLimit m_limit;
-    bool m_answered = false;
-    bool m_active = false;
-    bool m_statusShown = false;
-    drill::StoreStatus m_shownStatus = drill::StoreStatus::loaded;
+    std::unique_ptr<drill::ProgressKeeper> m_keeper; // the store as the session sees it
 
     PatternView *m_view = nullptr;
     std::array<QPushButton *, judge::kCategoryCount> m_answers {};
@@ -106,6 +92,9 @@ private:
     QLabel *m_timeLeft = nullptr;
     QLabel *m_message = nullptr;
     StatisticsDialog *m_statistics = nullptr;
+
+    // Last, so that it goes first: its timers call into the window.
+    std::unique_ptr<drill::Session> m_session;
 };
 
 } // namespace ui

@@ -14,7 +14,7 @@ CellPictures::CellPictures(const StripPictures &pictures)
         const QImage &strip = pictures.images[reel];
         const qreal ratio = strip.devicePixelRatio();
         const auto scaled = [ratio](int pixels) { return int(std::lround(pixels * ratio)); };
-        for (int n = 1; n <= 21; ++n) {
+        for (int n = 1; n <= judge::kCells; ++n) {
             const QRect source(scaled(kFirstShownColumn), scaled(judge::cellRow(n)),
                 scaled(cellSize().width()), scaled(judge::kCellPixels));
             QPixmap cell = QPixmap::fromImage(strip.copy(source));

@@ -27,7 +27,7 @@ public:
     bool isNull() const { return m_cells[0][0].isNull(); }
 
 private:
-    std::array<std::array<QPixmap, 21>, 3> m_cells;
+    std::array<std::array<QPixmap, judge::kCells>, 3> m_cells;
 };
 
 } // namespace ui

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,24 +16,51 @@ namespace ui {
 
 namespace {
 
+struct ProblemWords {
+    PictureProblem problem;
+    const char *english;
+    const char *sentence; // UTF-8
+};
+
+constexpr ProblemWords kProblemWords[] = {
+    { PictureProblem::none, "", "" },
+    { PictureProblem::missing, "no such file", "ファイルが見つかりません。" },
+    { PictureProblem::folderGone, "the folder no longer exists",
+        "探したフォルダーはもう存在しません（削除されています）。" },
+    { PictureProblem::noPermission, "permission denied", "ファイルを読む権限がありません。" },
+    { PictureProblem::linkLoop, "too many levels of symbolic links",
+        "シンボリックリンクが循環していて、ファイルにたどり着けません。" },
+    { PictureProblem::notRegularFile, "not a regular file", "" },
+    { PictureProblem::cannotOpen, "cannot be opened", "" },
+    { PictureProblem::truncated, "pixel rows are missing", "" },
+    { PictureProblem::notAPicture, "not a picture", "画像として読み込めません。" },
+    { PictureProblem::tooSmall, "too small for the reel windows", "" },
+};
+
+constexpr bool inProblemOrder()
+{
+    for (std::size_t i = 0; i < std::size(kProblemWords); ++i)
+        if (kProblemWords[i].problem != PictureProblem(i))
+            return false;
+    return std::size(kProblemWords) == std::size_t(PictureProblem::tooSmall) + 1;
+}
+static_assert(inProblemOrder(), "one row for every PictureProblem, in order");
+
 PictureRead refused(PictureProblem problem, const QString &reason)
 {
     return PictureRead { QImage(), problem, reason };
 }
 
+PictureRead refused(PictureProblem problem) { return refused(problem, problemSentence(problem)); }
+
 PictureRead refusedToOpen(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
-        return refused(PictureProblem::missing, QStringLiteral("ファイルが見つかりません。"));
+    case ENOTDIR: return refused(PictureProblem::missing);
     case EACCES:
-    case EPERM:
-        return refused(
-            PictureProblem::noPermission, QStringLiteral("ファイルを読む権限がありません。"));
-    case ELOOP:
-        return refused(PictureProblem::linkLoop,
-            QStringLiteral("シンボリックリンクが循環していて、ファイルにたどり着けません。"));
+    case EPERM: return refused(PictureProblem::noPermission);
+    case ELOOP: return refused(PictureProblem::linkLoop);
     default:
         return refused(PictureProblem::cannotOpen,
             QStringLiteral("ファイルを開けません（%1）。")
@@ -54,6 +82,16 @@ QString kindOf(mode_t mode)
 }
 
 } // namespace
+
+const char *problemInEnglish(PictureProblem problem)
+{
+    return kProblemWords[std::size_t(problem)].english;
+}
+
+QString problemSentence(PictureProblem problem)
+{
+    return QString::fromUtf8(kProblemWords[std::size_t(problem)].sentence);
+}
 
 PictureRead readPictureFile(const QString &path)
 {
@@ -90,7 +128,7 @@ PictureRead readPictureFile(const QString &path)
     QImageReader reader(&file);
     PictureRead read;
     if (!reader.read(&read.image))
-        return refused(PictureProblem::notAPicture, QStringLiteral("画像として読み込めません。"));
+        return refused(PictureProblem::notAPicture);
     return read;
 }
 

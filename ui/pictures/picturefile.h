@@ -21,6 +21,13 @@ enum class PictureProblem {
     tooSmall, // smaller than the place it is shown in needs
 };
 
+// The problem in words, beside it: a few English words for the chart tool's
+// terminal ("no such file"), and the player's sentence for the problems that
+// need no more detail (empty for the others, whose reason gives the sizes or
+// the system's own words).
+const char *problemInEnglish(PictureProblem problem);
+QString problemSentence(PictureProblem problem);
+
 struct PictureRead {
     QImage image; // null unless read
     PictureProblem problem = PictureProblem::none;

@@ -36,9 +36,7 @@ void reportMissing(StripPictures &pictures, const QList<PictureFolder> &folders)
         }
     }
     pictures.problem = best.gone ? PictureProblem::folderGone : PictureProblem::missing;
-    pictures.reason = best.gone
-        ? QStringLiteral("探したフォルダーはもう存在しません（削除されています）。")
-        : QStringLiteral("ファイルが見つかりません。");
+    pictures.reason = problemSentence(pictures.problem);
 }
 
 PictureRead readStripPicture(const QString &path)

@@ -1,25 +1,12 @@
 #include "ui/play/playsettings.h"
 
-#include <QSettings>
+#include "ui/common/settings.h"
 
 namespace ui {
 
-namespace {
-
-const QString kShowJudgement = QStringLiteral("play/showJudgement");
-const QString kRpm = QStringLiteral("play/rpm");
-const QString kLeverWait = QStringLiteral("play/leverWait");
-const QString kReachMeFirst = QStringLiteral("play/reachMeFirst");
-const QString kSetting = QStringLiteral("play/setting");
-
-int readNumber(const QSettings &settings, const QString &key, int least, int most, int otherwise)
-{
-    bool ok = false;
-    const int n = settings.value(key).toInt(&ok);
-    return ok && n >= least && n <= most ? n : otherwise;
-}
-
-} // namespace
+static_assert(settings::kPlayRpm.fallback == PlaySettings {}.rpm
+    && settings::kPlayRpm.least == play::kSlowestRpm && settings::kPlayRpm.most == play::kFullRpm
+    && settings::kPlaySetting.fallback == PlaySettings {}.setting);
 
 play::Options PlaySettings::options() const
 {
@@ -33,24 +20,22 @@ play::Options PlaySettings::options() const
 
 PlaySettings loadPlaySettings()
 {
-    const QSettings settings;
     PlaySettings result;
-    result.showJudgement = settings.value(kShowJudgement, false).toBool();
-    result.rpm = readNumber(settings, kRpm, play::kSlowestRpm, play::kFullRpm, play::kFullRpm);
-    result.leverWait = settings.value(kLeverWait, false).toBool();
-    result.reachMeFirst = settings.value(kReachMeFirst, false).toBool();
-    result.setting = readNumber(settings, kSetting, 0, 6, 0);
+    result.showJudgement = settings::kPlayJudgement.readOther();
+    result.rpm = settings::kPlayRpm.read();
+    result.leverWait = settings::kPlayLeverWait.readOther();
+    result.reachMeFirst = settings::kPlayReachMeFirst.readOther();
+    result.setting = settings::kPlaySetting.read();
     return result;
 }
 
 void savePlaySettings(const PlaySettings &chosen)
 {
-    QSettings settings;
-    settings.setValue(kShowJudgement, chosen.showJudgement);
-    settings.setValue(kRpm, chosen.rpm);
-    settings.setValue(kLeverWait, chosen.leverWait);
-    settings.setValue(kReachMeFirst, chosen.reachMeFirst);
-    settings.setValue(kSetting, chosen.setting);
+    settings::kPlayJudgement.writeOther(chosen.showJudgement);
+    settings::kPlayRpm.write(chosen.rpm);
+    settings::kPlayLeverWait.writeOther(chosen.leverWait);
+    settings::kPlayReachMeFirst.writeOther(chosen.reachMeFirst);
+    settings::kPlaySetting.write(chosen.setting);
 }
 
 } // namespace ui

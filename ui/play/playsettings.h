@@ -1,4 +1,4 @@
-// What the player chose for 実戦, kept between sittings in QSettings.
+// What the player chose for 実戦, kept between sittings (ui/common/settings.h).
 #pragma once
 
 #include "play/session.h"

@@ -1,8 +1,8 @@
-#include "ui/drill/timelimit.h"
+#include "drill/timelimit.h"
 
 #include <algorithm>
 
-namespace ui {
+namespace drill {
 
 void TimeLimit::start(std::int64_t limit)
 {
@@ -32,4 +32,4 @@ std::int64_t TimeLimit::remaining(std::int64_t now) const
     return std::max<std::int64_t>(0, m_limit - used);
 }
 
-} // namespace ui
+} // namespace drill

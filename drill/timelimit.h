@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace ui {
+namespace drill {
 
 class TimeLimit {
 public:
@@ -30,4 +30,4 @@ private:
     std::int64_t m_runningSince = -1;
 };
 
-} // namespace ui
+} // namespace drill

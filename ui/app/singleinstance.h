@@ -55,6 +55,7 @@ signals:
 private:
     bool placeIsOurs();
     void acceptConnections();
+    void restAWhile();
     void serve(QLocalSocket *socket);
 
     QString m_serverName;

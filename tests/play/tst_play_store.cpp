@@ -2,9 +2,9 @@
 // changed, newer or impossible; the store opening where it was left, keeping
 // a damaged file aside, leaving a newer one alone; and a kill -9 after a game
 // losing nothing.
+#include "checksum/checksum.h"
 #include "machine/bonusgame.h"
 #include "machine/machine.h"
-#include "checksum/checksum.h"
 #include "machine/stateformat.h"
 #include "play/store/sessionstore.h"
 

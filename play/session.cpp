@@ -89,8 +89,8 @@ bool Session::stop(int reel, const Input &input)
     m_cells[std::size_t(reel)] = stopped->cell;
     if (stopped->game) {
         m_game->result = stopped->game;
-        m_view.machineChanged();
         m_view.gameFinished(*stopped->game);
+        m_view.machineChanged();
     }
     refreshView();
     advance(m_now); // a late event's reel may stand already

@@ -17,7 +17,8 @@ public:
     virtual void refresh() = 0;
     // The machine's state changed (a bet, a game): the state to save.
     virtual void machineChanged() = 0;
-    // The machine finished a game, at its third stop: for the records.
+    // The machine finished a game, at its third stop: for the records,
+    // before the machine's state after it is to be saved.
     virtual void gameFinished(const machine::GameResult &game) = 0;
     // The third reel stands: the game is in view, its payout on the display.
     virtual void gameShown(const machine::GameResult &game) = 0;

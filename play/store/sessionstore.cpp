@@ -1,28 +1,22 @@
 #include "play/store/sessionstore.h"
 
+#include "records/store/machinefiles.h"
+
 namespace play {
 
-safefile::FileKind SessionStore::fileKind()
-{
-    safefile::FileKind kind;
-    kind.fileName = kFileName;
-    kind.lockName = kLockName;
-    kind.asidePrefix = QStringLiteral("play-session.damaged-");
-    kind.asideSuffix = QStringLiteral(".txt");
-    kind.header = QByteArray(kSessionHeader.data(), qsizetype(kSessionHeader.size()));
-    kind.sizeLimit = 64 * 1024; // a sitting is under a kilobyte
-    return kind;
-}
+safefile::FileKind SessionStore::fileKind() { return records::machinefiles::state(kSessionHeader); }
 
-SessionStore::SessionStore(const QString &folder)
-    : m_file(fileKind(), folder, [this](std::string_view bytes) {
-        ReadSession read = readSession(bytes);
-        if (read.outcome == ReadSession::Outcome::read)
-            m_loaded = std::move(read.session);
-        else
-            m_reason = QString::fromStdString(read.reason);
-        return safefile::verdictOf(read.outcome);
-    })
+SessionStore::SessionStore(const QString &dataFolder)
+    : m_file(fileKind(), records::machinefiles::folder(dataFolder),
+        [this](std::string_view bytes) {
+            ReadSession read = readSession(bytes);
+            if (read.outcome == ReadSession::Outcome::read)
+                m_loaded = std::move(read.session);
+            else
+                m_reason = QString::fromStdString(read.reason);
+            return safefile::verdictOf(read.outcome);
+        })
+    , m_history(m_file, m_loaded ? m_loaded->machine.counters.games : 0)
 { }
 
 void SessionStore::save(const SavedSession &session)

@@ -27,7 +27,7 @@ cp "$data"/r1.bmp "$data"/r2.bmp "$data"/r3.bmp "$work/"
 cd "$work"
 mkdir -p "$XDG_CONFIG_HOME/reachme"
 printf '[play]\nshowJudgement=yes\n' > "$XDG_CONFIG_HOME/reachme/reachme.conf"
-sitting=$XDG_DATA_HOME/reachme/reachme/play-session.txt
+sitting=$XDG_DATA_HOME/reachme/reachme/machine/state.txt
 
 # A seed whose first game draws a BIG.
 seed=$("$plan" seed 6)

@@ -1,12 +1,13 @@
 // The saved sitting: its format read back exactly and refused when cut,
 // changed, newer or impossible; the store opening where it was left, keeping
-// a damaged file aside, leaving a newer one alone; and a kill -9 after a game
-// losing nothing.
+// a damaged file aside, leaving a newer one alone, the game history beside it;
+// and a kill -9 after a game losing nothing, in the sitting or the history.
 #include "checksum/checksum.h"
 #include "machine/bonusgame.h"
 #include "machine/machine.h"
 #include "machine/stateformat.h"
 #include "play/store/sessionstore.h"
+#include "records/store/machinefiles.h"
 
 #include <QDir>
 #include <QProcess>
@@ -21,15 +22,20 @@ using Outcome = ReadSession::Outcome;
 Q_DECLARE_METATYPE(play::SavedSession)
 Q_DECLARE_METATYPE(play::ReadSession::Outcome)
 
+namespace machinefiles = records::machinefiles;
+
 namespace {
 
 constexpr const char *kChildFolder = "REACHME_TEST_SAVING_CHILD";
 
-SavedSession played(int games, std::uint64_t seed)
+SavedSession played(int games, std::uint64_t seed, records::GameHistory *history = nullptr)
 {
     machine::Machine m(5, seed);
-    for (int g = 0; g < games; ++g)
-        m.play({ g % 21 + 1, g * 5 % 21 + 1, g * 11 % 21 + 1 });
+    for (int g = 0; g < games; ++g) {
+        const machine::GameResult game = m.play({ g % 21 + 1, g * 5 % 21 + 1, g * 11 % 21 + 1 });
+        if (history)
+            history->append(records::rowOf(game));
+    }
     SavedSession s;
     s.machine = m.state();
     if (m.lastGame())
@@ -59,6 +65,12 @@ std::string replaced(const std::string &text, const std::string &from, const std
     return out;
 }
 
+// Where the store keeps the machine's file `name` for the data folder `dir`.
+QString machineFile(const QTemporaryDir &dir, const QString &name)
+{
+    return QDir(machinefiles::folder(dir.path())).filePath(name);
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -72,15 +84,22 @@ void put(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// The child of the kill test: plays and saves game after game, a line on
-// standard output once each game is on disk, until it is killed.
+machine::GameResult killedChildsGame(machine::Machine &m, int g)
+{
+    return m.play({ g % 21 + 1, g * 3 % 21 + 1, 4 });
+}
+
+// The child of the kill test: plays and saves game after game as the window
+// does, its row to the history first, a line on standard output once each
+// game is on disk, until it is killed.
 int playAndSaveUntilKilled(const QString &folder)
 {
     SessionStore store(folder);
     machine::Machine m(2, 99);
     SavedSession s;
     for (int g = 0;; ++g) {
-        const machine::GameResult game = m.play({ g % 21 + 1, g * 3 % 21 + 1, 4 });
+        const machine::GameResult game = killedChildsGame(m, g);
+        store.addGame(records::rowOf(game));
         s.machine = m.state();
         s.cells = game.stop;
         store.save(s);
@@ -210,7 +229,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(safefile::Status, status);
         QTemporaryDir dir;
-        const QString path = dir.filePath(SessionStore::kFileName);
+        const QString path = machineFile(dir, machinefiles::kStateName);
+        QVERIFY(QDir().mkpath(machinefiles::folder(dir.path())));
         put(path, bytes);
         {
             SessionStore store(dir.path());
@@ -256,10 +276,52 @@ private slots:
                 reported = child.readLine().trimmed().toLongLong();
             SessionStore store(dir.path());
             QCOMPARE(store.status(), safefile::Status::loaded);
-            QVERIFY(store.loaded()->machine.counters.games >= reported);
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                QStringList({ SessionStore::kLockName, SessionStore::kFileName }));
+            const std::int64_t games = store.loaded()->machine.counters.games;
+            QVERIFY(games >= reported);
+            // The history holds every game of the saved machine, once.
+            machine::Machine replay(2, 99);
+            std::vector<records::GameRow> rows;
+            for (int g = 0; g < games; ++g)
+                rows.push_back(records::rowOf(killedChildsGame(replay, g)));
+            QVERIFY(store.history().history().rows() == rows);
+            QVERIFY(store.history().status() == safefile::Status::loaded
+                || store.history().status() == safefile::Status::keptAside);
         }
+    }
+
+    // Killed after the game's row went to the history but before the
+    // sitting after it was saved: the row the saved machine has not played
+    // is kept aside, and the game played again follows the one before.
+    void killBetweenHistoryAndSitting()
+    {
+        QTemporaryDir dir;
+        const SavedSession saved = played(40, 3);
+        records::GameHistory written;
+        played(41, 3, &written);
+        {
+            SessionStore store(dir.path());
+            for (const records::GameRow &row : written.rows())
+                QVERIFY(store.addGame(row));
+            store.save(saved);
+        }
+        std::vector<records::GameRow> rows = written.rows();
+        rows.pop_back();
+        machine::Machine m(saved.machine);
+        rows.push_back(records::rowOf(m.play({ 7, 7, 7 })));
+        {
+            SessionStore store(dir.path());
+            QCOMPARE(store.loaded()->machine.counters.games, 40);
+            QCOMPARE(store.history().status(), safefile::Status::keptAside);
+            QVERIFY(QFileInfo(store.history().asidePath()).fileName().startsWith("history.past-"));
+            QCOMPARE(store.history().history().rows().size(), 40u);
+            QVERIFY(store.addGame(rows.back()));
+            SavedSession after = saved;
+            after.machine = m.state();
+            store.save(after);
+        }
+        const SessionStore again(dir.path());
+        QCOMPARE(again.history().status(), safefile::Status::loaded);
+        QVERIFY(again.history().history().rows() == rows);
     }
 };
 

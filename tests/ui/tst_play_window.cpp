@@ -2,9 +2,11 @@
 // its reels against the main window's, keys and buttons, the displays by
 // their names, bets and replays, ボーナス察知 and 取りこぼし, the judgement,
 // frames only while a reel moves, the sitting kept, and new machines.
+#include "filesizelimit.h"
 #include "judge/table.h"
 #include "machine/lottery.h"
 #include "play/store/sessionstore.h"
+#include "records/store/machinefiles.h"
 #include "ui/common/settings.h"
 #include "ui/play/playbutton.h"
 #include "ui/play/playwindow.h"
@@ -389,10 +391,14 @@ private slots:
         QVERIFY(!m_window->settingShown());
         QCOMPARE(label("設定", true)->text(), QStringLiteral("設定 ？"));
         const std::uint64_t seed = m_window->seed();
+        QSignalSpy recorded(m_window.get(), &ui::PlayWindow::gameRecorded);
+        std::vector<records::GameRow> rows;
         for (int game = 0; game < 5; ++game) {
             m_window->lever();
-            playOut();
+            rows.push_back(records::rowOf(playOut()));
         }
+        QCOMPARE(recorded.size(), 5);
+        QCOMPARE(recorded.last().at(0).value<records::GameRow>(), rows.back());
         const machine::State state = m_window->session().machine().state();
         const std::array<int, 3> cells = m_window->session().cells();
         m_window.reset();
@@ -400,8 +406,12 @@ private slots:
         QVERIFY(m_window->session().machine().state() == state);
         QCOMPARE(m_window->session().cells(), cells);
         QCOMPARE(m_window->seed(), seed);
+        QVERIFY(m_window->history().rows() == rows);
         QVERIFY(!m_window->settingShown());
+        QSignalSpy revealed(m_window.get(), &ui::PlayWindow::settingRevealed);
         m_window->revealSetting();
+        QCOMPARE(revealed.size(), 1);
+        QCOMPARE(m_window->machineSetting(), state.setting);
         QCOMPARE(label("設定", true)->text(),
             QStringLiteral("設定 %1").arg(QChar(u'０' + state.setting)));
         m_window.reset();
@@ -453,6 +463,11 @@ private slots:
         if (replaced) {
             QCOMPARE(m_window->session().machine().state(), machine::newState(6, 4242));
             QVERIFY(m_window->settingShown());
+            // The history begins again, the one before kept.
+            QVERIFY(m_window->history().empty());
+            const QDir machineFolder(records::machinefiles::folder(m_folder->path()));
+            QCOMPARE(machineFolder.entryList({ "history.past-*.csv" }, QDir::Files).size(),
+                games > 0 ? 1 : 0);
             m_window.reset();
             open();
             QCOMPARE(m_window->seed(), std::uint64_t(4242));
@@ -482,7 +497,9 @@ private slots:
             open();
             first = std::move(m_window);
         } else if (!file.isEmpty()) {
-            QFile sitting(QDir(m_folder->path()).filePath(play::SessionStore::kFileName));
+            const QDir folder(records::machinefiles::folder(m_folder->path()));
+            QVERIFY(folder.mkpath(QStringLiteral(".")));
+            QFile sitting(folder.filePath(records::machinefiles::kStateName));
             QVERIFY(sitting.open(QIODevice::WriteOnly));
             sitting.write(file);
         }
@@ -493,6 +510,31 @@ private slots:
         QCOMPARE(shown->isVisibleTo(m_window.get()), !message.isEmpty());
         m_window->lever();
         QCOMPARE(playOut().game, std::int64_t(1));
+    }
+
+    // A game's row the history cannot take (a full disk) is said at once,
+    // like a failed save, and written with the next game that can be.
+    void historyWriteFailureShown()
+    {
+        open();
+        m_window->lever();
+        playOut();
+        auto *shown = m_window->findChild<QLabel *>(QStringLiteral("message"));
+        QVERIFY(shown->text().isEmpty());
+        const QString history = m_window->store().history().filePath();
+        {
+            const FileSizeLimit full(rlim_t(QFileInfo(history).size()));
+            m_window->lever();
+            playOut();
+            QVERIFY2(shown->text().contains(QStringLiteral("ゲームの履歴を")),
+                qPrintable(shown->text()));
+            QVERIFY(shown->isVisibleTo(m_window.get()));
+        }
+        m_window->lever();
+        playOut();
+        QVERIFY(!shown->text().contains(QStringLiteral("ゲームの履歴")));
+        QCOMPARE(m_window->store().history().unwritten(), 0u);
+        QCOMPARE(m_window->history().rows().size(), 3u);
     }
 
 private:

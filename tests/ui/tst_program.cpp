@@ -1,5 +1,6 @@
 // The program around its windows: how it ends, its command line, the hand-over
 // to a running program, and the right-click menu of the main window.
+#include "records/store/machinefiles.h"
 #include "ui/app/chartreels.h"
 #include "ui/app/commandline.h"
 #include "ui/app/contextmenu.h"
@@ -348,8 +349,9 @@ private slots:
     // 実戦 opens on that machine, with its context menu.
     void playRequestGivesANewMachine()
     {
-        QFile::remove(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                          .filePath(play::SessionStore::kFileName));
+        QFile::remove(QDir(records::machinefiles::folder(
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
+                          .filePath(records::machinefiles::kStateName));
         StartedProgram started;
         QVERIFY(started.start(
             ui::Request(ui::WindowRequest::play, ui::PlayRequest { 6, std::uint64_t(9) })));

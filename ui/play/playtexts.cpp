@@ -70,6 +70,32 @@ QString sittingMessage(const play::SessionStore &store)
     return {};
 }
 
+QString historyMessage(const play::SessionStore &store)
+{
+    using safefile::Status;
+    const records::HistoryFile &history = store.history();
+    if (safefile::readOnly(store.status()))
+        return {};
+    const QString file = QDir::toNativeSeparators(history.filePath());
+    const QString reason = systemReason(history.error());
+    switch (history.status()) {
+    case Status::freshStart:
+    case Status::loaded: return {};
+    case Status::keptAside:
+        return QStringLiteral("ゲームの履歴を %1 に残し、新しく書き始めます（%2）。")
+            .arg(QDir::toNativeSeparators(history.asidePath()),
+                QString::fromStdString(history.reason()));
+    case Status::saveFailed:
+        return QStringLiteral(
+            "ゲームの履歴を %1 に書けませんでした（%2）。次のゲームのあとでまた書きます。")
+            .arg(file, reason);
+    default:
+        return QStringLiteral(
+            "ゲームの履歴 %1 を読めないか書けません（%2）。履歴は書かずに遊びます。")
+            .arg(file, history.error() ? reason : QStringLiteral("普通のファイルではありません"));
+    }
+}
+
 SeedInput readSeed(const QString &text)
 {
     QString digits;

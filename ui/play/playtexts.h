@@ -26,6 +26,9 @@ QString seedText(std::uint64_t seed);
 // Empty when all is well; otherwise what became of the saved sitting, with
 // the file and the reason.
 QString sittingMessage(const play::SessionStore &store);
+// The same for the machine's game history beside it; empty too while the
+// sitting is not saved at all, as sittingMessage says then.
+QString historyMessage(const play::SessionStore &store);
 
 // The seed the player typed for 新しい台: a whole number 0 … 2^64 − 1 in
 // ASCII or full-width digits; empty for a blank field; nothing (and the

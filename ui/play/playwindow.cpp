@@ -492,7 +492,15 @@ void PlayWindow::saveSitting()
     m_store->save(sitting);
 }
 
-void PlayWindow::gameFinished(const machine::GameResult &game) { emit gameEnded(game); }
+// The row goes to the history before the session saves the state after it.
+void PlayWindow::gameFinished(const machine::GameResult &game)
+{
+    const records::GameRow row = records::rowOf(game);
+    m_store->addGame(row);
+    showStoreStatus();
+    emit gameEnded(game);
+    emit gameRecorded(row);
+}
 
 void PlayWindow::gameShown(const machine::GameResult &game)
 {
@@ -562,6 +570,7 @@ void PlayWindow::revealSetting()
     m_settingShown = true;
     saveSitting();
     updateDisplays();
+    emit settingRevealed();
 }
 
 bool PlayWindow::newMachine(int setting, std::optional<std::uint64_t> seed)
@@ -574,7 +583,9 @@ bool PlayWindow::newMachine(int setting, std::optional<std::uint64_t> seed)
     m_settingShown = made.settingShown;
     m_seed = made.seed;
     clearGameTexts();
+    m_store->startHistoryAgain();
     m_session->replaceMachine(machine::Machine(made.setting, made.seed));
+    showStoreStatus();
     emit machineReplaced();
     return true;
 }
@@ -612,12 +623,16 @@ void PlayWindow::askForRequestedMachine()
 // Each state is said once: a failed save again only after saving worked.
 void PlayWindow::showStoreStatus()
 {
-    const safefile::Status status = m_store->status();
+    const std::pair status { m_store->status(), m_store->history().status() };
     if (m_statusShown && status == m_shownStatus)
         return;
     m_statusShown = true;
     m_shownStatus = status;
-    const QString text = sittingMessage(*m_store);
+    QStringList texts;
+    for (const QString &text : { sittingMessage(*m_store), historyMessage(*m_store) })
+        if (!text.isEmpty())
+            texts << text;
+    const QString text = texts.join(u'\n');
     m_message->setText(text);
     m_message->setVisible(!text.isEmpty());
 }

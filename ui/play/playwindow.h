@@ -10,8 +10,12 @@
 // focus, so the keys always reach the window.
 //
 // What the records build on: gameEnded for every game the machine finishes
-// (at its third stop), gameInView when it stands on the reels, callMade for
-// every call, machineReplaced for 新しい台.
+// (at its third stop) and gameRecorded with its row once the history has it,
+// gameInView when it stands on the reels, callMade for every call,
+// machineReplaced for 新しい台 (the history begins again), settingRevealed;
+// history() is the machine's history as read on opening and every game
+// since, machineSetting() and settingShown() the machine's setting and
+// whether the window shows it.
 #pragma once
 
 #include "play/clock.h"
@@ -28,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QGridLayout;
@@ -59,6 +64,8 @@ public:
     const play::Session &session() const { return *m_session; }
     const play::SessionStore &store() const { return *m_store; }
     bool settingShown() const { return m_settingShown; }
+    int machineSetting() const { return m_session->machine().state().setting; }
+    const records::GameHistory &history() const { return m_store->history().history(); }
     std::uint64_t seed() const { return m_seed; }
     PlaySettings settings() const { return m_settings; }
     // Kept with QSettings; the speed and リーチ目優先 take effect at the next
@@ -94,9 +101,11 @@ public slots:
 
 signals:
     void gameEnded(const machine::GameResult &game);
+    void gameRecorded(const records::GameRow &row);
     void gameInView(const machine::GameResult &game);
     void callMade(play::Call call, const records::CallFigures &figures);
     void machineReplaced();
+    void settingRevealed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -139,7 +148,7 @@ private:
     };
     std::optional<Request> m_request;
     bool m_statusShown = false;
-    safefile::Status m_shownStatus = safefile::Status::loaded;
+    std::pair<safefile::Status, safefile::Status> m_shownStatus;
 
     QWidget *m_panel = nullptr;
     ReelView *m_reels = nullptr;
@@ -170,4 +179,5 @@ private:
 
 Q_DECLARE_METATYPE(machine::GameResult)
 Q_DECLARE_METATYPE(play::Call)
+Q_DECLARE_METATYPE(records::GameRow)
 Q_DECLARE_METATYPE(records::CallFigures)

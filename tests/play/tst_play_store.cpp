@@ -3,6 +3,7 @@
 // a damaged file aside, leaving a newer one alone, the game history beside it;
 // and a kill -9 after a game losing nothing, in the sitting or the history.
 #include "checksum/checksum.h"
+#include "filebytes.h"
 #include "machine/bonusgame.h"
 #include "machine/machine.h"
 #include "machine/stateformat.h"
@@ -69,19 +70,6 @@ std::string replaced(const std::string &text, const std::string &from, const std
 QString machineFile(const QTemporaryDir &dir, const QString &name)
 {
     return QDir(machinefiles::folder(dir.path())).filePath(name);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 machine::GameResult killedChildsGame(machine::Machine &m, int g)
@@ -208,7 +196,7 @@ private slots:
         SessionStore again(dir.path());
         QCOMPARE(again.status(), safefile::Status::loaded);
         QVERIFY(again.loaded() == session);
-        QCOMPARE(contents(again.filePath()), bytesOf(session));
+        QCOMPARE(fileBytes(again.filePath()), bytesOf(session));
     }
 
     // A damaged file is kept aside byte for byte and the sitting starts
@@ -231,7 +219,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = machineFile(dir, machinefiles::kStateName);
         QVERIFY(QDir().mkpath(machinefiles::folder(dir.path())));
-        put(path, bytes);
+        putFileBytes(path, bytes);
         {
             SessionStore store(dir.path());
             QCOMPARE(store.status(), status);
@@ -240,12 +228,12 @@ private slots:
             store.save(played(1, 1));
             store.flush();
             if (status == safefile::Status::keptAside) {
-                QCOMPARE(contents(store.asidePath()), bytes);
-                QCOMPARE(contents(path), bytesOf(played(1, 1)));
+                QCOMPARE(fileBytes(store.asidePath()), bytes);
+                QCOMPARE(fileBytes(path), bytesOf(played(1, 1)));
             }
         }
         if (status == safefile::Status::newerVersion)
-            QCOMPARE(contents(path), bytes);
+            QCOMPARE(fileBytes(path), bytes);
     }
 
     // Killed at any moment while it plays and saves, the program leaves a

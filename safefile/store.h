@@ -49,6 +49,19 @@ enum class Verdict {
     newerVersion, // of this kind, from a later format
 };
 
+// The verdict for a format whose reader tells its text as read, notOurs,
+// damaged or newerVersion.
+template <typename Outcome> Verdict verdictOf(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::read: return Verdict::ours;
+    case Outcome::notOurs: return Verdict::notOurs;
+    case Outcome::damaged: return Verdict::damaged;
+    case Outcome::newerVersion: return Verdict::newerVersion;
+    }
+    return Verdict::damaged;
+}
+
 class Store : public QObject {
     Q_OBJECT
 

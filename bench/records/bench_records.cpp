@@ -122,7 +122,8 @@ BENCHMARK(readCollectionFile)->Unit(benchmark::kMicrosecond);
 // opens it, with a history file of the first `games` games beside it.
 struct MachineFolder {
     explicit MachineFolder(int games)
-        : state(records::machinefiles::state(), records::machinefiles::folder(dir.path()),
+        : state(records::machinefiles::state(machine::kStateHeader),
+            records::machinefiles::folder(dir.path()),
             [](std::string_view) { return safefile::Verdict::ours; })
     {
         records::GameHistory history;

@@ -4,21 +4,6 @@
 
 namespace drill {
 
-namespace {
-
-safefile::Verdict verdictOf(ReadProgress::Outcome outcome)
-{
-    switch (outcome) {
-    case ReadProgress::Outcome::read: return safefile::Verdict::ours;
-    case ReadProgress::Outcome::notOurs: return safefile::Verdict::notOurs;
-    case ReadProgress::Outcome::damaged: return safefile::Verdict::damaged;
-    case ReadProgress::Outcome::newerVersion: return safefile::Verdict::newerVersion;
-    }
-    return safefile::Verdict::damaged;
-}
-
-} // namespace
-
 safefile::FileKind ProgressStore::fileKind()
 {
     safefile::FileKind kind;
@@ -37,7 +22,7 @@ ProgressStore::ProgressStore(const QString &folder)
         ReadProgress read = readProgress(bytes);
         if (read.outcome == ReadProgress::Outcome::read)
             m_progress = std::move(read.progress);
-        return verdictOf(read.outcome);
+        return safefile::verdictOf(read.outcome);
     })
 { }
 

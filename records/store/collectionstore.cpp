@@ -1,7 +1,6 @@
 #include "records/store/collectionstore.h"
 
 #include "records/collectionformat.h"
-#include "records/store/verdict.h"
 
 #include <QStandardPaths>
 
@@ -28,7 +27,7 @@ CollectionStore::CollectionStore(const QString &folder)
             m_collection = std::move(read.collection);
         else
             m_reason = std::move(read.reason);
-        return verdictOf(read.outcome);
+        return safefile::verdictOf(read.outcome);
     })
 { }
 

@@ -242,6 +242,8 @@ bool HistoryFile::startAgain(const QDateTime &when)
 {
     if (!m_writes)
         return false;
+    if (m_history.empty())
+        return true; // no game to keep
     retry(); // the rows that wait belong to this history
     if (QFileInfo::exists(m_path)) {
         // Moved while open: nothing more goes to it.

@@ -82,7 +82,7 @@ public:
     // kept as history.past-….csv (stamped `when`, as its calls' figures are)
     // and a new, empty one begun. False, keeping everything, when the file
     // cannot be moved (error() says why). Rows that still cannot be written
-    // are left out of both.
+    // are left out of both. A history without a game is not kept.
     bool startAgain(const QDateTime &when = QDateTime::currentDateTime());
 
 private:

@@ -3,6 +3,7 @@
 #include "drill/patterns.h"
 #include "drill/progressformat.h"
 #include "drill/store/progressstore.h"
+#include "filebytes.h"
 
 #include <QLockFile>
 #include <QSaveFile>
@@ -36,19 +37,6 @@ drill::Progress sampleProgress(int answers)
             1'800'000'000 + i * 7);
     }
     return progress;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QByteArray fileOf(const drill::Progress &progress)
@@ -89,7 +77,7 @@ private slots:
         ProgressStore again(dir.path());
         QCOMPARE(again.status(), StoreStatus::loaded);
         QVERIFY(again.progress() == progress);
-        QCOMPARE(readAll(again.filePath()), fileOf(progress));
+        QCOMPARE(fileBytes(again.filePath()), fileOf(progress));
     }
 
     void badFileKeptAside_data()
@@ -111,7 +99,7 @@ private slots:
         const QString path = dir.filePath(ProgressStore::kFileName);
         QStringList aside;
         for (int round = 0; round < 2; ++round) { // twice in the same second: two names
-            writeAll(path, bytes);
+            putFileBytes(path, bytes);
             const QString dayBefore = QDate::currentDate().toString("yyyyMMdd");
             ProgressStore store(dir.path());
             QCOMPARE(store.status(), StoreStatus::keptAside);
@@ -127,7 +115,7 @@ private slots:
         QCOMPARE(aside.size(), 2);
         QVERIFY(aside[0] != aside[1]);
         for (const QString &kept : aside)
-            QCOMPARE(readAll(kept), bytes);
+            QCOMPARE(fileBytes(kept), bytes);
     }
 
     // A newer file, or a folder that cannot be made, leaves the disk as it
@@ -152,7 +140,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(StoreStatus, status);
         QTemporaryDir dir;
-        writeAll(dir.filePath(file), bytes);
+        putFileBytes(dir.filePath(file), bytes);
         {
             ProgressStore store(dir.filePath(folder));
             QCOMPARE(store.status(), status);
@@ -163,7 +151,7 @@ private slots:
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
             QStringList { file });
-        QCOMPARE(readAll(dir.filePath(file)), bytes);
+        QCOMPARE(fileBytes(dir.filePath(file)), bytes);
     }
 
     // A save killed half way leaves the last complete file; a stray
@@ -189,18 +177,18 @@ private slots:
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
-        QCOMPARE(readAll(path), fileOf(old));
+        QCOMPARE(fileBytes(path), fileOf(old));
 
         // A second store beside a live one reads but neither writes nor cleans;
         // a user's file of the same form of name stays.
         const QString stray = path + ".a1B2c3", users = path + ".backup";
         const QByteArray half = fileOf(sampleProgress(3000)).left(5000);
-        writeAll(stray, half);
-        writeAll(users, "my notes");
+        putFileBytes(stray, half);
+        putFileBytes(users, "my notes");
         auto first = std::make_unique<ProgressStore>(dir.path());
         QCOMPARE(first->status(), StoreStatus::loaded);
         QVERIFY(!QFile::exists(stray));
-        writeAll(stray, half);
+        putFileBytes(stray, half);
         {
             ProgressStore second(dir.path());
             QCOMPARE(second.status(), StoreStatus::lockedByOther);
@@ -210,12 +198,12 @@ private slots:
             second.flush();
         }
         QVERIFY(QFile::exists(stray));
-        QCOMPARE(readAll(path), fileOf(old));
+        QCOMPARE(fileBytes(path), fileOf(old));
         first.reset();
         ProgressStore next(dir.path());
         QCOMPARE(next.status(), StoreStatus::loaded);
         QVERIFY(!QFile::exists(stray));
-        QCOMPARE(readAll(users), QByteArray("my notes"));
+        QCOMPARE(fileBytes(users), QByteArray("my notes"));
     }
 
     // A clock set before 1970 writes what the next start reads.

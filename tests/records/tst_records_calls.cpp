@@ -1,7 +1,6 @@
 // ボーナス察知 scored as the play window drives it: scripted sessions of
-// games, calls and levers; the figures' file read back or refused.
+// games, calls and levers.
 #include "records/bonuscalls.h"
-#include "records/callsformat.h"
 
 #include <QtTest>
 
@@ -105,46 +104,6 @@ private slots:
         QCOMPARE(calls.call(), Call::right);
         QCOMPARE(calls.figures(), (CallFigures { 4, 2, 1, 3, 5 }));
         QCOMPARE(*calls.figures().averageGamesToCall(), 5.0 / 3);
-    }
-
-    // The file gives back what was written, byte for byte, and refuses the
-    // rest with a reason.
-    void figuresFile_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("reason");
-        const QByteArray good
-            = QByteArray::fromStdString(writeCalls({ 9'000'000'000'000, 4, 17, 3, 12 }));
-        const auto row
-            = [](const char *name, const QByteArray &text, ReadCalls::Outcome outcome,
-                  const char *why) { QTest::newRow(name) << text << int(outcome) << QString(why); };
-        row("written", good, ReadCalls::Outcome::read, "");
-        row("another file", "reachme machine\nversion 1\n", ReadCalls::Outcome::notOurs,
-            "not a file");
-        row("newer", "reachme bonus calls\nversion 2\nanything\n", ReadCalls::Outcome::newerVersion,
-            "(format 2; this one reads format 1)");
-        row("cut short", good.chopped(12), ReadCalls::Outcome::damaged, "cut short");
-        row("a figure changed", QByteArray(good).replace("missed 17", "missed 18"),
-            ReadCalls::Outcome::damaged, "checksum");
-        row("a leading zero", QByteArray(good).replace("wrong 4", "wrong 04"),
-            ReadCalls::Outcome::damaged, "line 4 should be wrong");
-        row("bytes after the end", good + "\n", ReadCalls::Outcome::damaged, "checksum");
-        std::string timed = writeCalls({ 2, 0, 0, 3, 3 });
-        row("more timed calls than right", QByteArray::fromStdString(timed),
-            ReadCalls::Outcome::damaged, "more timed calls");
-    }
-    void figuresFile()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, reason);
-        const ReadCalls read = readCalls(text.toStdString());
-        QTEST(int(read.outcome), "outcome");
-        QVERIFY2(QString::fromStdString(read.reason).contains(reason), read.reason.c_str());
-        if (read.outcome == ReadCalls::Outcome::read)
-            QCOMPARE(QByteArray::fromStdString(writeCalls(read.figures)), text);
-        else
-            QCOMPARE(read.figures, CallFigures {});
     }
 };
 

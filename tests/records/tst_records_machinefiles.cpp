@@ -5,10 +5,9 @@
 #include "filesizelimit.h"
 #include "machine/gamelog.h"
 #include "machine/stateformat.h"
-#include "records/callsformat.h"
 #include "records/store/collectionstore.h"
+#include "records/store/historyfile.h"
 #include "records/store/machinefiles.h"
-#include "records/store/machinerecords.h"
 #include "safefile/writing.h"
 #include "seededrun.h"
 
@@ -65,15 +64,11 @@ safefile::Verdict stateVerdict(std::string_view bytes)
 // The store of the machine's state, as the play window opens it.
 struct StateStore : safefile::Store {
     explicit StateStore(const QString &dataFolder)
-        : safefile::Store(machinefiles::state(), machinefiles::folder(dataFolder), stateVerdict)
+        : safefile::Store(machinefiles::state(machine::kStateHeader),
+            machinefiles::folder(dataFolder), stateVerdict)
     { }
     QString history() const { return QDir(folder()).filePath(machinefiles::kHistoryName); }
 };
-
-CallFigures figuresAfter(std::int64_t games)
-{
-    return { games, games / 2, games / 3, games / 4, games };
-}
 
 } // namespace
 
@@ -187,61 +182,48 @@ private slots:
         QCOMPARE(file.counter().games(), 13);
     }
 
-    // While another program holds the machine, its files are shown as they
-    // are and nothing here writes them or takes their locks.
+    // While another program holds the machine, its history is shown as it
+    // is and nothing here writes it.
     void otherProgramAtTheMachine()
     {
         QTemporaryDir dir;
         const QString folder = machinefiles::folder(dir.path());
         QVERIFY(QDir().mkpath(folder));
-        QLockFile other(QDir(folder).filePath(machinefiles::state().lockName));
+        QLockFile other(QDir(folder).filePath(machinefiles::kLockName));
         QVERIFY(other.tryLock(0));
-        const QString calls = QDir(folder).filePath(machinefiles::calls().fileName);
-        QVERIFY(safefile::writeWhole(calls, writeCalls(figuresAfter(30))).ok);
         const StateStore state(dir.path());
         QVERIFY(safefile::writeWhole(state.history(), historyText(1, 30)).ok);
         QCOMPARE(state.status(), Status::lockedByOther);
 
-        MachineRecords records(state, 0);
-        QCOMPARE(records.history().status(), Status::lockedByOther);
-        QCOMPARE(records.history().counter().games(), 30);
-        QCOMPARE(records.calls().figures(), figuresAfter(30));
-        QVERIFY(!records.gameEnded(rowAt(31), figuresAfter(31)));
-        records.calls().flush();
-        QVERIFY(!records.startAgain());
+        HistoryFile history(state, 0);
+        QCOMPARE(history.status(), Status::lockedByOther);
+        QCOMPARE(history.counter().games(), 30);
+        QVERIFY(!history.add(rowAt(31)));
+        QVERIFY(!history.startAgain());
         QCOMPARE(contents(state.history()), historyText(1, 30));
-        QCOMPARE(contents(calls), QByteArray::fromStdString(writeCalls(figuresAfter(30))));
-        QVERIFY(!QFileInfo::exists(QDir(folder).filePath(machinefiles::calls().lockName)));
     }
 
-    // 新しい台: the machine before's history and figures are kept side by
-    // side, both begin again, and the collection is left as it is.
+    // 新しい台: the machine before's history is kept, a new one begins, and
+    // the collection is left as it is.
     void newMachine()
     {
         QTemporaryDir dir;
         CollectionStore collection(dir.path());
         const StateStore state(dir.path());
-        MachineRecords records(state, 0);
+        HistoryFile history(state, 0);
         for (int game = 1; game <= 300; ++game) {
-            QVERIFY(records.gameEnded(rowAt(game), figuresAfter(game)));
+            QVERIFY(history.add(rowAt(game)));
             collection.record(rowAt(game), game);
         }
         QVERIFY(collection.collection().collected() > 0);
-        records.calls().flush();
         collection.flush();
         const QByteArray collected = contents(collection.filePath());
 
-        QVERIFY(records.startAgain());
-        records.calls().flush();
-        const QString past = records.history().asidePath();
-        QCOMPARE(contents(past), historyText(1, 300));
-        const QString pastCalls
-            = QString(past).replace("history.past-", "calls.past-").replace(".csv", ".txt");
-        QCOMPARE(contents(pastCalls), QByteArray::fromStdString(writeCalls(figuresAfter(300))));
+        QVERIFY(history.startAgain());
+        QCOMPARE(contents(history.asidePath()), historyText(1, 300));
+        QVERIFY(QFileInfo(history.asidePath()).fileName().startsWith("history.past-"));
         QCOMPARE(contents(state.history()), historyText(1, 0));
-        QCOMPARE(records.calls().figures(), CallFigures {});
-        QCOMPARE(contents(records.calls().filePath()), QByteArray::fromStdString(writeCalls({})));
-        QVERIFY(records.gameEnded(rowAt(1), figuresAfter(1)));
+        QVERIFY(history.add(rowAt(1)));
         QCOMPARE(contents(collection.filePath()), collected);
     }
 
@@ -279,17 +261,16 @@ private slots:
         const pid_t child = ::fork();
         if (child == 0) {
             StateStore state(dir.path());
-            MachineRecords records(state, 0);
+            HistoryFile history(state, 0);
             CollectionStore collection(dir.path());
             for (int game = 1; game <= games; ++game) {
+                history.add(rowAt(game));
                 state.save(
                     [s = run().states[std::size_t(game - 1)]] { return machine::writeState(s); });
-                records.gameEnded(rowAt(game), figuresAfter(game));
                 collection.record(rowAt(game), game);
             }
             if (landed) {
                 state.flush();
-                records.calls().flush();
                 collection.flush();
             }
             ::kill(::getpid(), SIGKILL);
@@ -303,26 +284,24 @@ private slots:
         if (QFileInfo::exists(state.filePath()))
             machineGames
                 = machine::readState(contents(state.filePath()).toStdString()).state.counters.games;
-        const MachineRecords records(state, machineGames);
-        const std::vector<GameRow> &rows = records.history().history().rows();
+        const HistoryFile history(state, machineGames);
+        const std::vector<GameRow> &rows = history.history().rows();
         QCOMPARE(std::int64_t(rows.size()), machineGames);
         for (const GameRow &row : rows)
             QCOMPARE(row, rowAt(row.game));
         const CollectionStore collection(dir.path());
         QVERIFY(
             !safefile::readOnly(collection.status()) && collection.status() != Status::keptAside);
-        QVERIFY(records.calls().status() != Status::keptAside);
         if (landed) {
             QCOMPARE(machineGames, games);
-            QCOMPARE(records.history().status(), Status::loaded);
-            QCOMPARE(records.calls().figures(), figuresAfter(games));
+            QCOMPARE(history.status(), Status::loaded);
             ReachMeCollection expected;
             for (int game = 1; game <= games; ++game)
                 expected.record(rowAt(game), game);
             QVERIFY(collection.collection() == expected);
         } else if (machineGames < games) {
-            QCOMPARE(records.history().status(), Status::keptAside);
-            QCOMPARE(contents(records.history().asidePath()), historyText(1, games));
+            QCOMPARE(history.status(), Status::keptAside);
+            QCOMPARE(contents(history.asidePath()), historyText(1, games));
         }
     }
 };

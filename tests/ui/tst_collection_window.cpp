@@ -13,6 +13,7 @@
 #include "ui/collection/collectionkeeper.h"
 #include "ui/collection/collectionmodel.h"
 #include "ui/collection/collectionwindow.h"
+#include "ui/common/settings.h"
 
 #include "judge/table.h"
 #include "records/collectionformat.h"
@@ -50,7 +51,7 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-void setReachMeFirst(bool on) { QSettings().setValue(QStringLiteral("play/reachMeFirst"), on); }
+void setReachMeFirst(bool on) { ui::settings::kPlayReachMeFirst.writeOther(on); }
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "ui/drill/patternview.h"
 #include "ui/drill/settingsdialog.h"
 #include "ui/drill/statisticsdialog.h"
+#include "ui_mainreels.h"
 #include "ui_testpictures.h"
 
 #include <QAccessible>
@@ -336,23 +337,11 @@ private slots:
         QTest::newRow("3 2 14") << judge::Pattern { 3, 2, 14 };
     }
 
-    // Stepped down from the opening position, reel k shows cell 22 − n after n
-    // steps, as after a stop.
     void viewEqualsMainWindow()
     {
         QFETCH(judge::Pattern, pattern);
         const ui::StripPictures pictures = uitest::columnMarkedPictures();
-        ui::MainWindow main(pictures);
-        reel::MainController &controller = main.controller();
-        const std::array<void (reel::MainController::*)(), 3> down {
-            &reel::MainController::r1sita_Click, &reel::MainController::r2sita_Click,
-            &reel::MainController::r3sita_Click
-        };
-        const int cells[3] = { pattern.left, pattern.centre, pattern.right };
-        for (std::size_t r = 0; r < 3; ++r)
-            for (int n = 0; n < 22 - cells[r]; ++n)
-                (controller.*down[r])();
-        const QImage mainShot = main.grab().toImage();
+        const QImage mainShot = uitest::mainWindowShowing(pictures, pattern);
 
         ui::PatternView view(pictures);
         view.setPattern(pattern);

@@ -1,5 +1,9 @@
 // The program around its windows: how it ends, its command line, the hand-over
 // to a running program, and the right-click menu of the main window.
+#include "records/collection.h"
+#include "records/store/collectionstore.h"
+#include "records/store/machinefiles.h"
+#include "seededrun.h"
 #include "ui/app/chartreels.h"
 #include "ui/app/commandline.h"
 #include "ui/app/contextmenu.h"
@@ -12,6 +16,9 @@
 #include "ui/classic/helpwindow.h"
 #include "ui/classic/lifetime.h"
 #include "ui/classic/mainwindow.h"
+#include "ui/collection/collectionkeeper.h"
+#include "ui/data/datawindow.h"
+#include "ui/play/playwindow.h"
 #include "ui_testpictures.h"
 
 #include <QAction>
@@ -34,8 +41,7 @@ struct StartedProgram {
     ui::Program program { lifetime };
 
     // `atTitle` runs while the title window shows.
-    bool start(ui::WindowRequest request = ui::WindowRequest::none,
-        const std::function<void(QWidget *)> &atTitle = {})
+    bool start(const ui::Request &request = {}, const std::function<void(QWidget *)> &atTitle = {})
     {
         if (!dir.isValid() || !uitest::writeStripPictures(QDir(dir.path()))
             || !QDir::setCurrent(dir.path()))
@@ -91,21 +97,42 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("request");
         QTest::addColumn<int>("exitStatus");
-        const int none = int(ui::WindowRequest::none);
-        QTest::newRow("plain") << QStringList { "reachme" } << none << -1;
+        QTest::addColumn<QString>("machine"); // "setting seed" of --play, "- -" for none
+        const int none = int(ui::WindowRequest::none), play = int(ui::WindowRequest::play);
+        QTest::newRow("plain") << QStringList { "reachme" } << none << -1 << "- -";
         QTest::newRow("chart") << QStringList { "reachme", "--chart" }
-                               << int(ui::WindowRequest::chart) << -1;
+                               << int(ui::WindowRequest::chart) << -1 << "- -";
         QTest::newRow("drill") << QStringList { "reachme", "--drill" }
-                               << int(ui::WindowRequest::drill) << -1;
+                               << int(ui::WindowRequest::drill) << -1 << "- -";
+        QTest::newRow("play") << QStringList { "reachme", "--play" } << play << -1 << "- -";
+        QTest::newRow("a new machine") << QStringList { "reachme", "--play", "--setting", "6",
+            "--seed", "18446744073709551615" }
+                                       << play << -1 << "6 18446744073709551615";
+        QTest::newRow("a seed alone")
+            << QStringList { "reachme", "--play", "--seed=0" } << play << -1 << "- 0";
+        QTest::newRow("setting 7")
+            << QStringList { "reachme", "--play", "--setting", "7" } << none << 2 << "- -";
+        QTest::newRow("a negative seed")
+            << QStringList { "reachme", "--play", "--seed", "-1" } << none << 2 << "- -";
+        QTest::newRow("a seed past 64 bits")
+            << QStringList { "reachme", "--play", "--seed", "18446744073709551616" } << none << 2
+            << "- -";
+        QTest::newRow("a seed with a sign")
+            << QStringList { "reachme", "--play", "--seed", "+5" } << none << 2 << "- -";
+        QTest::newRow("a seed without --play")
+            << QStringList { "reachme", "--seed", "5" } << none << 2 << "- -";
         QTest::newRow("collection") << QStringList { "reachme", "--collection" }
-                                    << int(ui::WindowRequest::collection) << -1;
-        QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2;
+                                    << int(ui::WindowRequest::collection) << -1 << "- -";
         QTest::newRow("chart and collection")
-            << QStringList { "reachme", "--collection", "--chart" } << none << 2;
-        QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2;
-        QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2;
-        QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0;
-        QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0;
+            << QStringList { "reachme", "--collection", "--chart" } << none << 2 << "- -";
+        QTest::newRow("play and chart")
+            << QStringList { "reachme", "--play", "--chart" } << none << 2 << "- -";
+        QTest::newRow("both") << QStringList { "reachme", "--chart", "--drill" } << none << 2
+                              << "- -";
+        QTest::newRow("unknown") << QStringList { "reachme", "--chrat" } << none << 2 << "- -";
+        QTest::newRow("stray") << QStringList { "reachme", "r1.bmp" } << none << 2 << "- -";
+        QTest::newRow("help") << QStringList { "reachme", "--help" } << none << 0 << "- -";
+        QTest::newRow("version") << QStringList { "reachme", "--version" } << none << 0 << "- -";
     }
 
     void commandLine()
@@ -113,11 +140,37 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, request);
         QFETCH(int, exitStatus);
+        QFETCH(QString, machine);
         const ui::CommandLine line = ui::parseCommandLine(arguments);
-        QCOMPARE(int(line.request), request);
+        QCOMPARE(int(line.request.window), request);
         QCOMPARE(line.exitStatus, exitStatus);
         QCOMPARE(line.message.isEmpty(), exitStatus < 0);
-        QCOMPARE(ui::requestFromName(ui::requestName(line.request)), line.request);
+        const ui::PlayRequest &play = line.request.play;
+        QCOMPARE(QStringLiteral("%1 %2").arg(
+                     play.setting ? QString::number(*play.setting) : QStringLiteral("-"),
+                     play.seed ? QString::number(*play.seed) : QStringLiteral("-")),
+            machine);
+        // As a running program reads it from a later start.
+        QVERIFY(ui::requestFromName(ui::requestName(line.request)) == line.request);
+    }
+
+    // A request line that is not one the program writes asks for nothing.
+    void requestLinesNotUnderstood_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("another word") << QByteArray("chartx");
+        QTest::newRow("a setting of 7") << QByteArray("play setting=7");
+        QTest::newRow("a seed that is no number") << QByteArray("play seed=x1");
+        QTest::newRow("a negative seed") << QByteArray("play seed=-1");
+        QTest::newRow("a setting twice") << QByteArray("play setting=3 setting=4");
+        QTest::newRow("an unknown word") << QByteArray("play colour=red");
+        QTest::newRow("a word for the chart") << QByteArray("chart seed=1");
+    }
+    void requestLinesNotUnderstood()
+    {
+        QFETCH(QByteArray, line);
+        QCOMPARE(ui::requestFromName(line).window, ui::WindowRequest::none);
     }
 
     void laterStartHandsRequestToRunningProgram_data()
@@ -267,6 +320,8 @@ private slots:
                 << from << int(Qt::Key_T) << QStringLiteral("練習");
             QTest::addRow("Ctrl+M in %s", qPrintable(from))
                 << from << int(Qt::Key_M) << QStringLiteral("リーチ目コレクション");
+            QTest::addRow("Ctrl+J in %s", qPrintable(from))
+                << from << int(Qt::Key_J) << QStringLiteral("実戦");
         }
     }
 
@@ -294,13 +349,85 @@ private slots:
         }
         QWidget *opened = key == Qt::Key_L ? started.program.chartWindow()
             : key == Qt::Key_T             ? started.program.drillWindow()
-                                           : started.program.collectionWindow();
+            : key == Qt::Key_M             ? started.program.collectionWindow()
+                                           : started.program.playWindow();
         QVERIFY(opened);
         QCOMPARE(opened->windowTitle(), title);
         QTRY_VERIFY(opened->isVisible());
         // The main window is as it was: no focus moved inside it.
         QCOMPARE(main->focusWidget(), focused);
         QVERIFY(started.exits.isEmpty());
+    }
+
+    // 実戦's menu offers its data counter and the collection; Ctrl+D there
+    // opens the data counter on 実戦's machine, and every game of 実戦 goes on
+    // to both: its row to the counter, its reach-me to the collection.
+    void playFeedsItsDataAndTheCollection()
+    {
+        // A new machine and an empty collection.
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QFile::remove(QDir(records::machinefiles::folder(folder))
+                          .filePath(records::machinefiles::kStateName));
+        QFile::remove(QDir(folder).filePath(records::CollectionStore::kFileName));
+        StartedProgram started;
+        QVERIFY(started.start(
+            ui::Request(ui::WindowRequest::play, ui::PlayRequest { 6, std::uint64_t(9) })));
+        auto *play = qobject_cast<ui::PlayWindow *>(started.program.playWindow());
+        QVERIFY(play);
+        auto *menu = play->findChild<ui::ContextMenu *>();
+        QVERIFY(menu);
+        QStringList texts;
+        for (const QAction *action : menu->menu()->actions())
+            texts << action->text();
+        QCOMPARE(texts,
+            (QStringList { "リーチ目表…", "練習…", "実戦…", "データ…", "リーチ目コレクション…" }));
+
+        play->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(play));
+        QTest::keyClick(play, Qt::Key_D, Qt::ControlModifier);
+        auto *data = qobject_cast<ui::data::DataWindow *>(started.program.dataWindow());
+        QVERIFY(data);
+        QTRY_VERIFY(data->isVisible());
+        QCOMPARE(data->counter().games(), std::int64_t(play->history().rows().size()));
+
+        // Games of another machine, as 実戦 announces its own.
+        const auto run = records_test::playSeeded(6, 9, 600);
+        records::ReachMeCollection expected;
+        judge::PatternSet met;
+        for (const machine::GameResult &game : run.games) {
+            emit play->gameEnded(game);
+            emit play->gameRecorded(records::rowOf(game));
+            if (expected.record(records::rowOf(game), 0)
+                != records::ReachMeCollection::Recorded::notCollectable)
+                met.set(
+                    std::size_t(judge::patternIndex(records::stopPattern(records::rowOf(game)))));
+        }
+        QVERIFY(met.any());
+        QCOMPARE(data->counter().games(), std::int64_t(run.games.size()));
+        QCOMPARE(started.program.collection().collected() & met, met);
+        delete play; // lets the sitting's lock go for the next test
+    }
+
+    // `reachme --play --setting 6 --seed 9` on a machine not yet played:
+    // 実戦 opens on that machine, with its context menu.
+    void playRequestGivesANewMachine()
+    {
+        QFile::remove(QDir(records::machinefiles::folder(
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
+                          .filePath(records::machinefiles::kStateName));
+        StartedProgram started;
+        QVERIFY(started.start(
+            ui::Request(ui::WindowRequest::play, ui::PlayRequest { 6, std::uint64_t(9) })));
+        auto *play = qobject_cast<ui::PlayWindow *>(started.program.playWindow());
+        QVERIFY(play);
+        QTRY_VERIFY(play->isVisible());
+        QCOMPARE(play->seed(), std::uint64_t(9));
+        QCOMPARE(play->session().machine().state(), machine::newState(6, 9));
+        QVERIFY(play->findChild<QMenu *>());
+        // Asked again, the same window is raised.
+        started.program.open(ui::WindowRequest::play);
+        QCOMPARE(started.program.playWindow(), play);
+        delete play; // lets the sitting's lock go for the next test
     }
 
     // The main window's menu offers every window, the collection last; it
@@ -316,7 +443,7 @@ private slots:
         QStringList texts;
         for (const QAction *action : menu->menu()->actions())
             texts << action->text();
-        QCOMPARE(texts, (QStringList { "リーチ目表…", "練習…", "リーチ目コレクション…" }));
+        QCOMPARE(texts, (QStringList { "リーチ目表…", "練習…", "実戦…", "リーチ目コレクション…" }));
         QCOMPARE(menu->menu()->actions().back(), started.program.collectionAction());
 
         started.program.collectionAction()->trigger();

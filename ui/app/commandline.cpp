@@ -4,7 +4,29 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace ui {
+
+namespace {
+
+// ASCII digits only, as the command line and a request line write them.
+std::optional<std::uint64_t> wholeNumber(const QByteArray &text)
+{
+    bool ok = false;
+    const qulonglong n = text.toULongLong(&ok);
+    const bool digits = !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return ok && digits ? std::optional<std::uint64_t>(n) : std::nullopt;
+}
+
+std::optional<int> settingNumber(const QByteArray &text)
+{
+    const auto n = wholeNumber(text);
+    return n && *n >= 1 && *n <= 6 ? std::optional<int>(int(*n)) : std::nullopt;
+}
+
+} // namespace
 
 void setProgramNames()
 {
@@ -54,10 +76,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "there is one."));
     const QCommandLineOption drill(QStringLiteral("drill"),
         QStringLiteral("Open the drill (練習), in the running program if there is one."));
+    const QCommandLineOption play(QStringLiteral("play"),
+        QStringLiteral("Open 実戦, the machine to play, in the running program if there is one."));
+    const QCommandLineOption setting(QStringLiteral("setting"),
+        QStringLiteral("With --play: a new machine of this setting (1-6)."),
+        QStringLiteral("1..6"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+        QStringLiteral("With --play: a new machine from this seed, to play a sitting again."),
+        QStringLiteral("N"));
+
     const QCommandLineOption collection(QStringLiteral("collection"),
         QStringLiteral("Open the reach-me patterns collected in play (リーチ目コレクション), in "
                        "the running program if there is one."));
-    parser.addOptions({ chart, drill, collection });
+    parser.addOptions({ chart, drill, play, setting, seed, collection });
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -73,10 +104,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.message = QStringLiteral("%1 %2\n").arg(
             QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
         result.exitStatus = 0;
-    } else if (int(parser.isSet(chart)) + int(parser.isSet(drill)) + int(parser.isSet(collection))
+    } else if (int(parser.isSet(chart)) + int(parser.isSet(drill)) + int(parser.isSet(play))
+            + int(parser.isSet(collection))
         > 1) {
-        result.message
-            = QStringLiteral("Only one of --chart, --drill and --collection can be given.\n");
+        result.message = QStringLiteral(
+            "Only one of --chart, --drill, --play and --collection can be given.\n");
+        result.exitStatus = 2;
+    } else if ((parser.isSet(setting) || parser.isSet(seed)) && !parser.isSet(play)) {
+        result.message = QStringLiteral("--setting and --seed go with --play.\n");
         result.exitStatus = 2;
     } else if (!parser.positionalArguments().isEmpty()) {
         result.message = QStringLiteral("Unexpected argument: %1\n")
@@ -88,30 +123,76 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.request = WindowRequest::drill;
     } else if (parser.isSet(collection)) {
         result.request = WindowRequest::collection;
+    } else if (parser.isSet(play)) {
+        result.request = WindowRequest::play;
+        QString problem;
+        if (parser.isSet(setting)) {
+            result.request.play.setting = settingNumber(parser.value(setting).toUtf8());
+            if (!result.request.play.setting)
+                problem = QStringLiteral("--setting takes 1 to 6, not %1.\n")
+                              .arg(parser.value(setting));
+        }
+        if (parser.isSet(seed)) {
+            result.request.play.seed = wholeNumber(parser.value(seed).toUtf8());
+            if (!result.request.play.seed)
+                problem += QStringLiteral(
+                    "--seed takes a whole number 0 to 18446744073709551615, not %1.\n")
+                               .arg(parser.value(seed));
+        }
+        if (!problem.isEmpty()) {
+            result = CommandLine();
+            result.message = problem;
+            result.exitStatus = 2;
+        }
     }
     return result;
 }
 
-QByteArray requestName(WindowRequest request)
+QByteArray requestName(const Request &request)
 {
-    switch (request) {
+    switch (request.window) {
     case WindowRequest::chart: return "chart";
     case WindowRequest::drill: return "drill";
     case WindowRequest::collection: return "collection";
+    case WindowRequest::play: {
+        QByteArray line = "play";
+        if (request.play.setting)
+            line += " setting=" + QByteArray::number(*request.play.setting);
+        if (request.play.seed)
+            line += " seed=" + QByteArray::number(qulonglong(*request.play.seed));
+        return line;
+    }
     case WindowRequest::none: break;
     }
     return "none";
 }
 
-WindowRequest requestFromName(const QByteArray &name)
+Request requestFromName(const QByteArray &name)
 {
+    const QList<QByteArray> words = name.split(' ');
     if (name == "chart")
         return WindowRequest::chart;
     if (name == "drill")
         return WindowRequest::drill;
     if (name == "collection")
         return WindowRequest::collection;
-    return WindowRequest::none;
+    if (words.front() != "play")
+        return {};
+    Request request(WindowRequest::play);
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        PlayRequest &play = request.play;
+        if (words[i].startsWith("setting=") && !play.setting)
+            play.setting = settingNumber(words[i].mid(8));
+        else if (words[i].startsWith("seed=") && !play.seed)
+            play.seed = wholeNumber(words[i].mid(5));
+        else
+            return {};
+        // A word begun but not understood.
+        if ((words[i].startsWith("setting=") && !play.setting)
+            || (words[i].startsWith("seed=") && !play.seed))
+            return {};
+    }
+    return request;
 }
 
 } // namespace ui

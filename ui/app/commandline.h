@@ -1,5 +1,6 @@
-// The program's command line: --chart, --drill and --collection open those
-// windows beside the main window (or in the program already running).
+// The program's command line: --chart, --drill, --play and --collection open
+// those windows beside the main window (or in the program already running);
+// --setting and --seed give --play a new machine.
 #pragma once
 
 #include "ui/app/program.h"
@@ -9,7 +10,7 @@
 namespace ui {
 
 struct CommandLine {
-    WindowRequest request = WindowRequest::none;
+    Request request;
     // Set when the program is to end at once: the text for the terminal
     // (help, version or an error) and the exit status.
     QString message;
@@ -25,9 +26,10 @@ QStringList programArguments(int argc, const char *const *argv);
 // `arguments` as programArguments() gives them.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// The request as it travels to a running program, and back.
-QByteArray requestName(WindowRequest request);
-WindowRequest requestFromName(const QByteArray &name);
+// The request as it travels to a running program, one short line ("chart",
+// "play setting=3 seed=42"), and back; a line not understood asks for none.
+QByteArray requestName(const Request &request);
+Request requestFromName(const QByteArray &name);
 
 // Sets the names settings, data folders and the window class carry. Before
 // anything reads settings or data folders.

@@ -9,7 +9,9 @@
 #include "ui/collection/collectionkeeper.h"
 #include "ui/collection/collectionwindow.h"
 #include "ui/common/settings.h"
+#include "ui/data/datawindow.h"
 #include "ui/drill/drillwindow.h"
+#include "ui/play/playwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -54,6 +56,8 @@ Program::~Program()
 {
     delete m_chart.data();
     delete m_drill.data();
+    delete m_data.data();
+    delete m_play.data();
     delete m_collectionWindow.data();
     delete m_main.data();
 }
@@ -61,6 +65,10 @@ Program::~Program()
 MainWindow *Program::mainWindow() const { return m_main; }
 QWidget *Program::chartWindow() const { return m_chart; }
 QWidget *Program::drillWindow() const { return m_drill; }
+QWidget *Program::playWindow() const { return m_play; }
+
+QWidget *Program::dataWindow() const { return m_data; }
+
 QWidget *Program::collectionWindow() const { return m_collectionWindow; }
 
 CollectionKeeper &Program::collection()
@@ -70,12 +78,13 @@ CollectionKeeper &Program::collection()
     return *m_collection;
 }
 
-void Program::start(WindowRequest request)
+void Program::start(const Request &request)
 {
     m_pending = request;
     auto *title = new TitleWindow([this] { openMainWindow(); }, [this] { m_lifetime.end(0); });
-    // Asked for at the title window, the chart or the drill opens after it.
-    title->addActions({ m_chartAction, m_drillAction, m_collectionAction });
+    // Asked for at the title window, the chart, the drill, 実戦 or the
+    // collection opens after it.
+    title->addActions({ m_chartAction, m_drillAction, m_playAction, m_collectionAction });
     title->showCentred();
 }
 
@@ -88,29 +97,30 @@ bool Program::openMainWindow()
     }
     m_main = new MainWindow(m_pictures, &m_lifetime);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
-    m_main->addActions({ m_chartAction, m_drillAction, m_collectionAction });
-    new ContextMenu(m_main, { m_chartAction, m_drillAction, m_collectionAction });
+    m_main->addActions({ m_chartAction, m_drillAction, m_playAction, m_collectionAction });
+    new ContextMenu(m_main, { m_chartAction, m_drillAction, m_playAction, m_collectionAction });
     m_main->showCentred();
-    const WindowRequest pending = std::exchange(m_pending, WindowRequest::none);
+    const Request pending = std::exchange(m_pending, Request());
     open(pending);
     return true;
 }
 
-void Program::open(WindowRequest request)
+void Program::open(const Request &request)
 {
-    if (request == WindowRequest::none)
+    if (request.window == WindowRequest::none)
         return;
     if (!m_main) {
         // Still at the title window: the request waits for the main window.
         m_pending = request;
         return;
     }
-    if (request == WindowRequest::chart)
-        openChart();
-    else if (request == WindowRequest::collection)
-        openCollection();
-    else
-        openDrill();
+    switch (request.window) {
+    case WindowRequest::chart: openChart(); break;
+    case WindowRequest::drill: openDrill(); break;
+    case WindowRequest::play: openPlay(request.play); break;
+    case WindowRequest::collection: openCollection(); break;
+    case WindowRequest::none: break;
+    }
 }
 
 // The chart, the drill and the collection are reached without a control of
@@ -126,6 +136,17 @@ void Program::makeProgramActions()
     m_drillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     m_drillAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_drillAction, &QAction::triggered, this, [this] { open(WindowRequest::drill); });
+    // 実戦's own: its data counter, from its menus and by Ctrl+D there.
+    m_dataAction = new QAction(QStringLiteral("データ…"), this);
+    m_dataAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_dataAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_dataAction, &QAction::triggered, this, &Program::openData);
+
+    m_playAction = new QAction(QStringLiteral("実戦…"), this);
+    m_playAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    m_playAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_playAction, &QAction::triggered, this, [this] { open(WindowRequest::play); });
+
     m_collectionAction = new QAction(QStringLiteral("リーチ目コレクション…"), this);
     m_collectionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_collectionAction->setShortcutContext(Qt::ApplicationShortcut);
@@ -184,6 +205,63 @@ void Program::openDrill()
     raise(m_drill);
 }
 
+void Program::openPlay(const PlayRequest &request)
+{
+    if (!m_play) {
+        // Like the drill, 実戦 holds its sitting's lock while it exists.
+        auto *play = new PlayWindow(m_pictures, settings::dataFolder());
+        play->setAttribute(Qt::WA_DeleteOnClose);
+        play->addAction(m_dataAction);
+        new ContextMenu(
+            play, { m_chartAction, m_drillAction, m_playAction, m_dataAction, m_collectionAction });
+        // Every normal game's reach-me goes into the collection, whose
+        // figures follow the control option.
+        connect(play, &PlayWindow::gameEnded, &collection(), &CollectionKeeper::recordGame);
+        connect(play, &PlayWindow::settingsApplied, &collection(),
+            &CollectionKeeper::readControlOption);
+        new PlaceKeeper(play, settings::kPlayWindow);
+        restoreWindowPlace(play, settings::kPlayWindow, m_main);
+        m_play = play;
+        if (m_data)
+            feedData();
+    }
+    raise(m_play);
+    if (request.newMachine())
+        m_play->requestNewMachine(request.setting, request.seed);
+}
+
+void Program::openData()
+{
+    if (!m_play)
+        openPlay({});
+    if (!m_data) {
+        auto *data = new data::DataWindow(m_pictures);
+        new PlaceKeeper(data, settings::kDataWindow);
+        restoreWindowPlace(data, settings::kDataWindow, m_play);
+        m_data = data;
+        feedData();
+    }
+    raise(m_data);
+}
+
+// The data window shows the machine of 実戦 (a window of 実戦 closed and
+// opened again has its machine read anew) and follows every game of it.
+void Program::feedData()
+{
+    PlayWindow *sitting = m_play;
+    data::DataWindow *shown = m_data;
+    const auto showMachine = [sitting, shown] {
+        shown->setMachine(sitting->history(), sitting->machineSetting(), !sitting->settingShown());
+        shown->setCalls(sitting->session().calls());
+    };
+    showMachine();
+    connect(sitting, &PlayWindow::gameRecorded, shown, &data::DataWindow::addGame);
+    connect(sitting, &PlayWindow::callMade, shown,
+        [shown](play::Call, const records::CallFigures &figures) { shown->setCalls(figures); });
+    connect(sitting, &PlayWindow::machineReplaced, shown, showMachine);
+    connect(sitting, &PlayWindow::settingRevealed, shown, showMachine);
+}
+
 void Program::openCollection()
 {
     if (!m_collectionWindow) {
@@ -202,6 +280,10 @@ void Program::savePlaces()
         saveWindowPlace(m_chart, settings::kChartWindow);
     if (m_drill)
         saveWindowPlace(m_drill, settings::kDrillWindow);
+    if (m_play)
+        saveWindowPlace(m_play, settings::kPlayWindow);
+    if (m_data)
+        saveWindowPlace(m_data, settings::kDataWindow);
     if (m_collectionWindow)
         saveWindowPlace(m_collectionWindow, settings::kCollectionWindow);
 }

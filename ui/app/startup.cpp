@@ -36,7 +36,8 @@ int runProgram(int argc, char *argv[], const std::function<void(QApplication &)>
             "not kept this time\n",
             qPrintable(QDir::toNativeSeparators(settingsFile.filePath())));
     SingleInstance instance;
-    if (options.request != WindowRequest::none && instance.handOver(requestName(options.request)))
+    if (options.request.window != WindowRequest::none
+        && instance.handOver(requestName(options.request)))
         return 0;
 
     applyClassicLook(userChoseStyle);

@@ -54,8 +54,8 @@ void CollectionKeeper::setControlOption(machine::ControlOption option)
 
 void CollectionKeeper::readControlOption()
 {
-    setControlOption(settings::kPlayReachMeFirst.read() ? machine::ControlOption::reachMeFirst
-                                                        : machine::ControlOption::standard);
+    setControlOption(settings::kPlayReachMeFirst.readOther() ? machine::ControlOption::reachMeFirst
+                                                             : machine::ControlOption::standard);
 }
 
 records::ReachMeCollection::Recorded CollectionKeeper::record(

@@ -75,18 +75,26 @@ inline constexpr NumberEntry kDrillDelay { "drill/delaySeconds",
 inline constexpr FlagEntry kDrillMetInPlayFirst { "drill/metInPlayFirst",
     drill::SessionSettings {}.metInPlayFirst };
 
-// 実戦's practice option リーチ目優先, the machine's control option: what can
-// stop, and so the collection's figures.
-inline constexpr FlagEntry kPlayReachMeFirst { "play/reachMeFirst", false };
-
 // リーチ目コレクション lists the patterns not yet collected too.
 inline constexpr FlagEntry kCollectionShowUncollected { "collection/showUncollected", true };
+
+// 実戦 (ui::PlaySettings, whose defaults these are): the judgement after every
+// game, the reels' speed in rpm, the 4.1 s between two levers, the control's
+// リーチ目優先 (the machine's control option: what can stop, and so the
+// collection's figures), and the setting of a new machine (0: hidden, drawn
+// at random).
+inline constexpr ChoiceEntry kPlayJudgement { "play/showJudgement", "no", "yes" };
+inline constexpr NumberEntry kPlayRpm { "play/rpm", 80, 40, 80 };
+inline constexpr ChoiceEntry kPlayLeverWait { "play/leverWait", "no", "yes" };
+inline constexpr ChoiceEntry kPlayReachMeFirst { "play/reachMeFirst", "no", "yes" };
+inline constexpr NumberEntry kPlaySetting { "play/setting", 0, 0, 6 };
 
 // Where a newer window was left: "windows/NAME/geometry", by these names.
 inline constexpr const char *kChartWindow = "chart";
 inline constexpr const char *kDrillWindow = "drill";
 inline constexpr const char *kCollectionWindow = "collection";
 inline constexpr const char *kDataWindow = "data";
+inline constexpr const char *kPlayWindow = "play";
 BytesEntry windowPlace(const char *window);
 
 // The folder of the player's data: QStandardPaths::AppDataLocation

@@ -5,13 +5,11 @@
 #pragma once
 
 #include "judge/patternfilter.h"
-#include "ui/pictures/patternpainter.h"
-
-#include <QWidget>
+#include "ui/pictures/reelareaview.h"
 
 namespace ui {
 
-class PatternView : public QWidget {
+class PatternView : public ReelAreaView {
     Q_OBJECT
 public:
     PatternView(const StripPictures &pictures, QWidget *parent = nullptr);
@@ -25,15 +23,7 @@ public:
     // Reel 0..2's window, in the view's own coordinates.
     static QRect opening(int reel);
 
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
-    void drawFrameBars(QPainter &painter) const;
-
-    PatternPainter m_painter;
     judge::Pattern m_pattern;
 };
 

@@ -27,7 +27,7 @@ const QPixmap &PatternPainter::scaledStrip(int reel, qreal scale, qreal ratio) c
 }
 
 void PatternPainter::paintReel(
-    QPainter &painter, const QRect &window, int reel, int stripRow, qreal scale) const
+    QPainter &painter, const QRect &window, int reel, qreal stripRow, qreal scale) const
 {
     painter.save();
     painter.setClipRect(window, Qt::IntersectClip);

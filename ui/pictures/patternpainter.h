@@ -26,8 +26,10 @@ public:
     // its left edge, at `scale` times the size. The rows are the strip
     // picture's own (judge/stripgeometry.h): cell n's first row is
     // judge::cellRow(n).
+    // A row between two whole ones (a turning reel) must fall on a device
+    // pixel.
     void paintReel(
-        QPainter &painter, const QRect &window, int reel, int stripRow, qreal scale = 1) const;
+        QPainter &painter, const QRect &window, int reel, qreal stripRow, qreal scale = 1) const;
 
     // The pattern's top-row cells at the top edges of the three windows,
     // left, centre, right.

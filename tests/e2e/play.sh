@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # 実戦 played by key in a real X server, a whole session: MAX BET, a lever and
 # three stops, a reach-me shown with its judgement, ボーナス察知 called, the BIG
-# lined up by eye-stop, its bonus games to the end, and a normal game after.
+# lined up by eye-stop, its bonus games to the end, and a normal game after;
+# then its data counter by Ctrl+D, and every game in the machine's history.
 # The stops are pressed when the reels will stop where wanted: the helper
 # works that out from the sitting the program saved, as the reel clock runs
 # from the lever's key.
@@ -120,3 +121,19 @@ echo "the BIG ended after $games games"
 play_game any
 [[ $(state) =~ bonus\ normal\ carried ]] || fail "not back to normal games: $(state)"
 state
+
+# Ctrl+D: the data counter of this machine, a window of its own.
+xdotool key ctrl+d
+counter=
+for _ in $(seq 50); do
+    counter=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^データ$' 2> /dev/null | head -1) || true
+    [[ -n $counter ]] && break
+    sleep 0.1
+done
+[[ -n $counter ]] || fail "Ctrl+D in 実戦 opened no データ window"
+sleep 0.5
+[[ -z $shots ]] || import -window "$counter" "$shots/play-data.png"
+# Every game is a row of the history, after its header.
+rows=$(($(wc -l < "$(dirname "$sitting")/history.csv") - 1))
+[[ $rows == "$(game_number)" ]] || fail "the history holds $rows games, the machine $(game_number)"
+echo "データ opened; the history holds all $rows games"

@@ -43,7 +43,10 @@ SettingBars::SettingBars(QWidget *parent)
     series->attachAxis(percent);
     chart->legend()->hide();
     chart->setMargins(QMargins(2, 2, 2, 2));
+    // The view lets go of the chart it began with, without deleting it.
+    QChart *first = m_view->chart();
     m_view->setChart(chart);
+    delete first;
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setAccessibleName(QStringLiteral("設定推測のグラフ"));
     m_view->setMinimumHeight(170);

@@ -90,7 +90,10 @@ SlumpChart::SlumpChart(QWidget *parent)
         series->attachAxis(m_coins);
     }
     chart->legend()->setAlignment(Qt::AlignTop);
+    // The view lets go of the chart it began with, without deleting it.
+    QChart *first = QChartView::chart();
     setChart(chart);
+    delete first;
     connect(chart, &QChart::plotAreaChanged, this, &SlumpChart::plotAreaChanged);
     setRenderHint(QPainter::Antialiasing);
 }
